@@ -55,4 +55,18 @@ bool ParseBool(const char* text)
     return EqualsNoCase(text, "TRUE") || EqualsNoCase(text, "ON");
 }
 
+DlgCreateVarArgs ArgsOfDlgCreateVar(const CommandArgs& args)
+{
+    if (args.argc > 2)
+        return {args.Text(1), args.Long(2)};
+    if (args.argc == 2)
+        return {args.Text(1), 0};
+    return {nullptr, 0};
+}
+
+const char* NameArgOfCreateItem(const CommandArgs& args)
+{
+    return args.argc == 4 ? args.Text(3) : nullptr;
+}
+
 } // namespace r8

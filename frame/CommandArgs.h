@@ -38,4 +38,15 @@ struct CommandArgs
     template <class T> T As(int k) const { return reinterpret_cast<T>(Pointer(k)); }
 };
 
+// The two commands whose arguments depend on argc (argc counts the name).
+// DlgCreateVar: (argv[1], atol(argv[2])) past 2, (argv[1], 0) at 2, else (null, 0).
+struct DlgCreateVarArgs
+{
+    const char* name;
+    long type;
+};
+DlgCreateVarArgs ArgsOfDlgCreateVar(const CommandArgs& args);
+// CreateItem: argv[3] only when argc is exactly 4, else null.
+const char* NameArgOfCreateItem(const CommandArgs& args);
+
 } // namespace r8

@@ -132,3 +132,29 @@ TEST(CommandArgs, ConvertsByDeclaredType)
     CommandArgs none{3, nullptr};
     EXPECT_EQ(none.Text(0), nullptr);
 }
+
+TEST(CommandArgs, ArgcSensitiveCommands)
+{
+    const char* argv[] = {"DlgCreateVar", "bRun", "7", "extra"};
+    struct Case
+    {
+        int argc;
+        const char* name;
+        long type;
+        const char* itemName; // CreateItem's third argument
+    };
+    const Case cases[] = {
+        {-1, nullptr, 0, nullptr}, {0, nullptr, 0, nullptr}, {1, nullptr, 0, nullptr},
+        {2, "bRun", 0, nullptr},   {3, "bRun", 7, nullptr},  {4, "bRun", 7, "extra"},
+    };
+    for (const Case& c : cases)
+    {
+        CommandArgs a{c.argc, argv};
+        DlgCreateVarArgs d = ArgsOfDlgCreateVar(a);
+        EXPECT_EQ(d.name, c.name) << c.argc;
+        EXPECT_EQ(d.type, c.type) << c.argc;
+        EXPECT_EQ(NameArgOfCreateItem(a), c.itemName) << c.argc;
+    }
+    const char* five[] = {"CreateItem", "1", "2", "name", "more"};
+    EXPECT_EQ(NameArgOfCreateItem(CommandArgs{5, five}), nullptr);
+}
