@@ -43,9 +43,11 @@ std::string GetRootFolder()
     if (!GetEnvironmentValue("Q2MAIN", value) || value.empty())
     {
         std::string executable = GetExecutablePath();
-        std::string settingsPath = PathDirectoryPart(executable) + "Q2.INI";
         CQ2RTLIni settings;
-        settings.LoadIni(settingsPath.c_str());
+        // Without the executable's path there is no folder to look in (and the
+        // current folder's Q2.INI is not ours).
+        if (!executable.empty())
+            settings.LoadIni((PathDirectoryPart(executable) + "Q2.INI").c_str());
         value = settings.GetIniString("PATH", "ROOT", executable.c_str());
     }
     CutText(value, kMaxFolderLength);

@@ -14,6 +14,7 @@
 // when that is empty too, the root folder.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace r8
