@@ -109,7 +109,10 @@ LRESULT OwnMessage(CR8EditSFCWnd* wnd, HWND hWnd, UINT msg, WPARAM wParam, LPARA
         wnd->OnScroll(SB_VERT, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         return 0;
     case WM_MOUSEMOVE:
-        wnd->OnMouseMove(wParam, PointOf(lParam));
+        if (wnd->IsPanning())
+            wnd->PanTo(PointOf(lParam));
+        else
+            wnd->OnMouseMove(wParam, PointOf(lParam));
         return 0;
     case WM_LBUTTONDOWN:
         if (wnd->IsEnable() && !capture.left)
@@ -141,10 +144,12 @@ LRESULT OwnMessage(CR8EditSFCWnd* wnd, HWND hWnd, UINT msg, WPARAM wParam, LPARA
         if (wnd->IsEnable() && !capture.left)
         {
             TakeCapture(hWnd, capture.left);
+            wnd->BeginPan(PointOf(lParam));
             wnd->OnMButtonDown(PointOf(lParam));
         }
         return 0;
     case WM_MBUTTONUP:
+        wnd->EndPan();
         if (ReleaseIfCaptured(capture.left))
             wnd->OnMButtonUp();
         return 0;
@@ -203,7 +208,7 @@ LRESULT CALLBACK EditorWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPa
         if (wnd != nullptr)
         {
             LRESULT result = 0;
-            if (wnd->HandleBaseMessage(msg, wParam, lParam, result))
+            if (wnd->HandleBaseMessage(hWnd, msg, wParam, lParam, result))
                 return result;
             if (wnd->PreHandleMessage(msg, wParam, lParam, result))
                 return result;

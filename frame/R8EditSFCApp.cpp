@@ -15,6 +15,11 @@ std::unique_ptr<CQ2GDIWrapApi> theGDI;
 
 } // namespace
 
+void ReleaseModuleGDI()
+{
+    theGDI.reset();
+}
+
 CR8EditSFCApp& ModuleApp()
 {
     return theApp;
@@ -74,23 +79,4 @@ void CR8EditSFCApp::ExitInstance()
 {
     UnregisterClassA(kTooltipClassName, instance);
     UnregisterClassA(kEditorClassName, instance);
-}
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-    {
-        DisableThreadLibraryCalls(instance);
-        ModuleGDI();
-        theApp.InitInstance(instance);
-    }
-    else if (reason == DLL_PROCESS_DETACH)
-    {
-        theApp.ExitInstance();
-        // At process exit the system frees every library itself; only an
-        // explicit unload frees the drawing library here.
-        if (reserved == nullptr)
-            theGDI.reset();
-    }
-    return TRUE;
 }

@@ -33,6 +33,8 @@ CR8EditSFCApp& ModuleApp();
 HINSTANCE ModuleInstance();
 const r8::CR8MapCommand& ModuleCommandMap();
 CQ2GDIWrapApi& ModuleGDI();
+// Frees the module-wide drawing library (explicit unload only).
+void ReleaseModuleGDI();
 
 // Module-wide mouse-capture flags, shared by every editor window: only one
 // window holds the capture at a time. The middle button shares the left flag.

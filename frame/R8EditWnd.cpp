@@ -1,14 +1,25 @@
 #include "frame/R8EditWnd.h"
 
 #include "frame/CommandMonitor.h"
+#include "frame/R8EditResApi.h"
+#include "frame/R8EditSFCApp.h"
+#include "sfcview/Q2GDIWrapApi.h"
 #include "support/TextCase.h"
+
+#include <cstring>
 
 CR8EditWnd::CR8EditWnd() : command(this) {}
 
 CR8EditWnd::~CR8EditWnd()
 {
+    if (tooltip)
+    {
+        tooltip->ReleaseWindow();
+        tooltip.reset();
+    }
     if (timerId != 0 && hWnd != nullptr)
         KillTimer(hWnd, timerId);
+    panAnchor.reset();
 }
 
 DWORD_PTR CR8EditWnd::ExecuteCommand(int argc, const char* const* argv)
@@ -33,44 +44,106 @@ void CR8EditWnd::NotifyHost(WORD code)
 void CR8EditWnd::Initialise(HWND window, const CREATESTRUCTA*)
 {
     hWnd = window;
+    SetCurrentFB("&", FindStandardBlock("&"), 2, 1, FALSE, FALSE);
+    Check(0);
+    SetWindowLongA(hWnd, GWL_STYLE, GetWindowLongA(hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
+    timerId = static_cast<DWORD>(::SetTimer(hWnd, kTimerId, kTimerPeriod, nullptr));
 }
 
-bool CR8EditWnd::HandleBaseMessage(UINT msg, WPARAM, LPARAM, LRESULT& result)
+BOOL CR8EditWnd::SetTooltipInfos(BOOL bEdit, str_R8TooltipInfos* pStrTI)
 {
-    switch (msg)
+    if (tooltip)
+        tooltip->SetInfos(bEdit, pStrTI);
+    return TRUE;
+}
+
+BOOL CR8EditWnd::SetTooltipInfosEx(BOOL bEdit, BOOL bSet, int iTooltipInfo)
+{
+    if (tooltip)
+        tooltip->SetInfosEx(bEdit, bSet, iTooltipInfo);
+    return TRUE;
+}
+
+void CR8EditWnd::Paint(HDC hDC, PAINTSTRUCT* pPaint)
+{
+    RECT client;
+    GetClientRect(hWnd, &client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (width <= 0 || height <= 0)
+        return;
+    HDC memory = CreateCompatibleDC(hDC);
+    HBITMAP bitmap = CreateCompatibleBitmap(hDC, width, height);
+    if (memory == nullptr || bitmap == nullptr)
     {
-    case WM_SETFOCUS:
-        SetFocusState(TRUE);
-        result = 0;
-        return true;
-    case WM_KILLFOCUS:
-        SetFocusState(FALSE);
-        result = 0;
-        return true;
-    case WM_GETDLGCODE:
-        result = DLGC_WANTCHARS | DLGC_WANTALLKEYS;
-        return true;
-    default:
-        return false;
+        if (bitmap != nullptr)
+            DeleteObject(bitmap);
+        if (memory != nullptr)
+            DeleteDC(memory);
+        // Without a buffer the content is drawn straight into the window.
+        DrawContent(hDC, pPaint);
+        return;
+    }
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    DrawContent(memory, pPaint);
+    if (IsDisplayFolio())
+    {
+        HGDIOBJ oldPen = SelectObject(memory, ModuleGDI().LoadPen(RGB(0, 0, 0xFF), 2, 0));
+        DrawFolioFrame(memory, client.left, client.top, client.right, client.bottom);
+        SelectObject(memory, oldPen);
+    }
+    BitBlt(hDC, client.left, client.top, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+void CR8EditWnd::BeginPan(POINT client)
+{
+    panAnchor = std::make_unique<POINT>(client);
+}
+
+void CR8EditWnd::PanTo(POINT cursor)
+{
+    if (!panAnchor)
+        return;
+    int unitX = 0;
+    int unitY = 1;
+    GetScrollUnits(&unitX, &unitY);
+    bool scrolled = false;
+    if (unitX != 0)
+    {
+        const int step = (cursor.x - panAnchor->x) / unitX;
+        const int pos = GetScrollPos(hWnd, SB_HORZ);
+        if (step != 0 && pos - step >= 0)
+        {
+            ScrollWindow(hWnd, step * unitX, 0, nullptr, nullptr);
+            SetScrollPos(hWnd, SB_HORZ, pos - step, TRUE);
+            scrolled = true;
+        }
+    }
+    if (unitY != 0)
+    {
+        const int step = (cursor.y - panAnchor->y) / unitY;
+        const int pos = GetScrollPos(hWnd, SB_VERT);
+        if (step != 0 && pos - step >= 0)
+        {
+            ScrollWindow(hWnd, 0, step * unitY, nullptr, nullptr);
+            SetScrollPos(hWnd, SB_VERT, pos - step, TRUE);
+            scrolled = true;
+        }
+    }
+    if (scrolled)
+    {
+        InvalidateRect(hWnd, nullptr, FALSE);
+        UpdateWindow(hWnd);
+        *panAnchor = cursor;
     }
 }
 
-long CR8EditWnd::SearchIn(str_R8FindReplace* pStrFR)
+void CR8EditWnd::EndPan()
 {
-    if (pStrFR == nullptr)
-        return 0;
-    return FindReplace(pStrFR->find, pStrFR->replace, pStrFR->command, pStrFR->flags,
-                       pStrFR->listBox);
-}
-
-BOOL CR8EditWnd::SetTooltipInfos(BOOL, str_R8TooltipInfos*)
-{
-    return TRUE;
-}
-
-BOOL CR8EditWnd::SetTooltipInfosEx(BOOL, BOOL, int)
-{
-    return TRUE;
+    panAnchor.reset();
 }
 
 LPCSTR CR8EditWnd::GetClassName()
@@ -152,8 +225,11 @@ BOOL CR8EditWnd::IsReadOnly()
 
 void CR8EditWnd::SetDebug(BOOL bDebug)
 {
-    if (bDebug != debug)
-        debug = bDebug;
+    if (bDebug == debug)
+        return;
+    debug = bDebug;
+    if (tooltip)
+        tooltip->SetDebugMode(bDebug);
 }
 
 void CR8EditWnd::DebugProject(DWORD, BOOL bDebug)
@@ -246,6 +322,7 @@ BOOL CR8EditWnd::EnablePulse(BOOL bSet)
 int CR8EditWnd::SetContents(int iContentType, LPCSTR szQualifPrefix)
 {
     contentType = iContentType;
+    TellBindingContentType(iContentType);
     const std::string prefix = szQualifPrefix != nullptr ? szQualifPrefix : "";
     const std::size_t dash = prefix.find('-');
     if (dash == std::string::npos)
@@ -336,4 +413,93 @@ void CR8EditWnd::Redraw()
 {
     if (hWnd != nullptr)
         InvalidateRect(hWnd, nullptr, TRUE);
+}
+
+void CR8EditWnd::SetFB(LPCSTR szName, DWORD dwID, int nbIn, int nbOut, BOOL bInstanciable, BOOL bDBObject)
+{
+    const str_R8Block block = MakeBlock(szName, dwID, nbIn, nbOut, bInstanciable, bDBObject);
+    SetBlock(&block);
+}
+
+BOOL CR8EditWnd::SetCurrentFB(LPCSTR szName, DWORD dwID, int nbIn, int nbOut, BOOL bInstanciable,
+                              BOOL bDBObject)
+{
+    const str_R8Block block = MakeBlock(szName, dwID, nbIn, nbOut, bInstanciable, bDBObject);
+    return SetCurrentBlock(&block);
+}
+
+LPCSTR CR8EditWnd::GetFB()
+{
+    str_R8Block block = MakeBlock(nullptr, 0, 0, 0, FALSE, FALSE);
+    GetCurrentBlock(&block);
+    block.name[sizeof block.name - 1] = '\0';
+    blockName = block.name;
+    return blockName.c_str();
+}
+
+str_R8Block CR8EditWnd::MakeBlock(LPCSTR name, DWORD id, int nbIn, int nbOut, BOOL instanciable,
+                                  BOOL dbObject)
+{
+    str_R8Block block;
+    std::memset(&block, 0, sizeof block);
+    if (name != nullptr)
+        lstrcpynA(block.name, name, sizeof block.name);
+    block.id = id;
+    block.nbIn = static_cast<DWORD>(nbIn);
+    block.nbOut = static_cast<DWORD>(nbOut);
+    block.instanciable = instanciable ? 1 : 0;
+    block.dbObject = dbObject ? 1 : 0;
+    return block;
+}
+
+void CR8EditWnd::SelectBlockDialog(char cFirst)
+{
+    str_R8Block block = MakeBlock(nullptr, 0, 0, 0, FALSE, FALSE);
+    GetCurrentBlock(&block);
+    if (cFirst != 0)
+    {
+        block.name[0] = cFirst;
+        block.name[1] = '\0';
+    }
+    CR8EditResApi res;
+    if (res.SelBlock(hWnd, projectPath.c_str(), &block) != 0)
+        SetBlock(&block);
+}
+
+void CR8EditWnd::EditVarPropsDialog(const std::vector<DWORD>& ids)
+{
+    if (ids.empty())
+        return;
+    std::vector<DWORD> copy(ids);
+    CR8EditResApi res;
+    res.EditVarProps(hWnd, projectPath.c_str(), static_cast<int>(copy.size()), copy.data());
+}
+
+BOOL CR8EditWnd::SetInfos(DWORD dwInfo, void* pInfos)
+{
+    if (pInfos == nullptr)
+        return FALSE;
+    switch (dwInfo)
+    {
+    case 1:
+        // The base's own grid flag: an editor's SetGrid override is not involved.
+        CR8EditWnd::SetGrid(*static_cast<const BOOL*>(pInfos));
+        return TRUE;
+    case 3:
+        infoText = static_cast<const char*>(pInfos);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CR8EditWnd::GetInfos(DWORD dwInfo, void* pInfos)
+{
+    if (dwInfo != 1 || pInfos == nullptr)
+        return FALSE;
+    DWORD* out = static_cast<DWORD*>(pInfos);
+    out[0] = static_cast<DWORD>(gridVisible);
+    out[1] = 0;
+    out[2] = 1;
+    return TRUE;
 }

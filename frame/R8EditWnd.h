@@ -6,8 +6,10 @@
 #pragma once
 
 #include "frame/R8EditCommand.h"
+#include "frame/R8EditTooltip.h"
 #include "frame/R8EditTypes.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,10 +30,28 @@ public:
     // The base's share of WM_CREATE: remembers the window.
     void Initialise(HWND window, const CREATESTRUCTA* create);
 
-    // Offers a message to the base handler; true when it took it.
-    bool HandleBaseMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Offers a message to the base handler; true when it took it. Only
+    // messages for the editor's own window are taken.
+    bool HandleBaseMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // WM_USER + 37: the find frame for a caller's record.
+    long FindRecordMessage(const CR8FindRecord* record);
+    // WM_USER + 65: the whole character that started a keyboard edit.
+    DWORD GetFirstCharWord() const { return firstChar; }
+    // WM_USER + 128, + 129: picture size limits for the next summary print.
+    void SetSummaryWidth(int width) { summaryWidth = width; }
+    void SetSummaryHeight(int height) { summaryHeight = height; }
+    // The program identifier set by SetID (0 before).
+    DWORD ProgramIdentifier() const;
 
     HWND GetHwnd() const { return hWnd; }
+
+    // Middle-button panning: the window procedure calls these while it holds
+    // the capture.
+    void BeginPan(POINT client);
+    void PanTo(POINT client);
+    void EndPan();
+    bool IsPanning() const { return panAnchor != nullptr; }
 
     // Commands the base answers without a virtual operation.
     long SearchIn(str_R8FindReplace* pStrFR);
@@ -42,7 +62,7 @@ public:
     virtual ~CR8EditWnd();
     virtual LPCSTR GetClassName();
     virtual void SetFocusState(BOOL bFocus);
-    virtual void Paint(HDC, PAINTSTRUCT*) {}
+    virtual void Paint(HDC hDC, PAINTSTRUCT* pPaint);
     virtual BOOL CanModify();
     virtual BOOL ReportsLineAndColumn() { return TRUE; }
     virtual BOOL PrintGetFolio(int iX, int iY);
@@ -65,13 +85,13 @@ public:
     virtual BOOL OnDBItemChanged(DWORD_PTR) { return 0; }
     virtual BOOL OnDBRefresh() { return 0; }
     virtual BOOL OnDBProgramChanged() { return 0; }
-    virtual void SetFB(LPCSTR, DWORD, int, int, BOOL, BOOL) {}
+    virtual void SetFB(LPCSTR szName, DWORD dwID, int nbIn, int nbOut, BOOL bInstanciable, BOOL bDBObject);
     virtual void SetBlock(const str_R8Block*) {}
     virtual BOOL SetCurrentBlock(const str_R8Block*) { return 0; }
     virtual void GetCurrentBlock(str_R8Block*) {}
     virtual void InsertText(int iX, int iY, LPCSTR szText);
     virtual void InsertTextAt(POINT, LPCSTR) {}
-    virtual LRESULT OnDBEvent(DWORD, DWORD_PTR) { return 0; }
+    virtual LRESULT OnDBEvent(DWORD code, DWORD_PTR param);
     virtual LRESULT OnUserMessage140(WPARAM, LPARAM) { return 0; }
     virtual LRESULT OnUserMessage135(WPARAM, LPARAM) { return 0; }
     virtual LRESULT OnUserMessage136(WPARAM, LPARAM) { return 0; }
@@ -81,8 +101,8 @@ public:
     virtual void Redraw();
     virtual void GetScrollUnits(int* pUnitX, int* pUnitY);
     virtual BOOL EditSymbolDialog(LPCSTR) { return 0; }
-    virtual void SelectBlockDialog(char) {}
-    virtual void EditVarPropsDialog(const std::vector<DWORD>&) {}
+    virtual void SelectBlockDialog(char cFirst);
+    virtual void EditVarPropsDialog(const std::vector<DWORD>& ids);
     virtual void SetEnable(BOOL bEnable);
     virtual BOOL IsEnable();
     virtual void SetReadOnly(BOOL bReadOnly);
@@ -137,7 +157,7 @@ public:
     virtual LPCSTR GetSelText() { return ""; }
     virtual BOOL CanInsertText();
     virtual void LocateError(LPCSTR) {}
-    virtual long FindReplace(LPCSTR, LPCSTR, DWORD, DWORD, HWND) { return 0; }
+    virtual long FindReplace(LPCSTR szFind, LPCSTR szReplace, DWORD dwCommand, DWORD dwFlags, HWND hListBox);
     virtual void Goto(LPCSTR szGoto);
     virtual long GetCurPos() { return 0; }
     virtual long GetSelSize() { return 0; }
@@ -156,10 +176,10 @@ public:
     virtual int PaintRectToDC(HDC, const RECT*) { return 0; }
     virtual int PaintToDC(HDC hDC, int iLeft, int iTop, int iRight, int iBottom);
     virtual void SetBGColor(COLORREF) {}
-    virtual BOOL SetCurrentFB(LPCSTR, DWORD, int, int, BOOL, BOOL) { return 0; }
+    virtual BOOL SetCurrentFB(LPCSTR szName, DWORD dwID, int nbIn, int nbOut, BOOL bInstanciable, BOOL bDBObject);
     virtual BOOL CanInsertFB() { return 0; }
     virtual void InsertFB() {}
-    virtual LPCSTR GetFB() { return ""; }
+    virtual LPCSTR GetFB();
     virtual BOOL CanChangeProperties() { return 0; }
     virtual BOOL SetProperties(void*) { return 0; }
     virtual BOOL SetGraphicProperties(void*) { return 0; }
@@ -573,8 +593,8 @@ public:
     virtual BOOL SetItemCurPos(HTREEITEM, BOOL) { return 0; }
     virtual DWORD GetDBID() { return 0; }
     virtual LPCSTR GetInputBlockVar() { return ""; }
-    virtual BOOL SetInfos(DWORD, void*) { return 0; }
-    virtual BOOL GetInfos(DWORD, void*) { return 0; }
+    virtual BOOL SetInfos(DWORD dwInfo, void* pInfos);
+    virtual BOOL GetInfos(DWORD dwInfo, void* pInfos);
     virtual void HideIOName(BOOL) {}
     virtual BOOL CanShowSpy() { return 0; }
     virtual BOOL IsSpyVisible() { return 0; }
@@ -664,6 +684,7 @@ protected:
     BOOL hideOptionDlgVar = FALSE;
     BOOL csvComma = FALSE;
     int summaryWidth = 0;
+    std::unique_ptr<CR8EditTooltip> tooltip;
     int summaryHeight = 0;
     int contentType = 1;
     std::string qualifier;
@@ -678,4 +699,20 @@ protected:
     CR8EditCommand command;
     std::string blockName;
     std::string symbolList;
+    std::unique_ptr<POINT> panAnchor;
+
+    static constexpr UINT_PTR kTimerId = 1000;
+    static constexpr UINT kTimerPeriod = 50;
+
+    static str_R8Block MakeBlock(LPCSTR name, DWORD id, int nbIn, int nbOut, BOOL instanciable,
+                                 BOOL dbObject);
+    // The identifier of a standard block in the block registry, 0 when unknown.
+    DWORD FindStandardBlock(LPCSTR name);
+    // SetContents tells the binding whether the content is a program.
+    void TellBindingContentType(int type);
+
+private:
+    bool HandleUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    long RunFindFrame(const CR8FindRecord& record);
+    void ReportFind(const CR8FindRecord& record, const CR8FindResult& result);
 };
