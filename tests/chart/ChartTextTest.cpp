@@ -78,6 +78,15 @@ TEST(ChartText, WorkedExampleIsWrittenByteForByteAndReadBack)
     EXPECT_EQ(loaded.GetNextNumber(), 4);
 }
 
+TEST(ChartText, WorkedExampleFromDisk)
+{
+    const std::string path = charttest::FixturePath("worked-example.sfc");
+    ASSERT_EQ(charttest::ReadBytes(path), workedExample);
+    CR8EditSFCDocData doc;
+    ASSERT_TRUE(doc.LoadFromFile(path));
+    EXPECT_EQ(Save(doc), workedExample);
+}
+
 TEST(ChartText, EveryKindAndTextFieldSurvivesARoundTrip)
 {
     CR8EditSFCDocData doc;
