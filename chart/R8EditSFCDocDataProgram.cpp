@@ -140,7 +140,9 @@ std::string CR8EditSFCDocData::RenameReferences(std::string_view text,
 bool CR8EditSFCDocData::ApplyRenumbering(const CR8EditSFCNumberMap& map,
                                          const std::vector<CR8EditSFCItem*>& list)
 {
-    static constexpr int stepTexts[] = {SFC_TEXT_MAIN, SFC_TEXT_P1, SFC_TEXT_N, SFC_TEXT_P0};
+    // The code texts of a step and of a transition; notes are not code.
+    static const std::vector<int> stepTexts{SFC_TEXT_MAIN, SFC_TEXT_P1, SFC_TEXT_N, SFC_TEXT_P0};
+    static const std::vector<int> transTexts{SFC_TEXT_MAIN};
     bool changed = false;
     for (CR8EditSFCItem* item : list)
     {
@@ -148,12 +150,10 @@ bool CR8EditSFCDocData::ApplyRenumbering(const CR8EditSFCNumberMap& map,
             continue;
         if (item->IsStep() || item->IsTrans())
         {
-            for (int index : stepTexts)
+            for (int index : item->IsStep() ? stepTexts : transTexts)
             {
-                if (item->IsTrans() && index != SFC_TEXT_MAIN)
-                    break;
                 const std::string before = item->GetText(index);
-                std::string after = RenameReferences(before, map);
+                const std::string after = RenameReferences(before, map);
                 if (after != before)
                 {
                     item->SetText(index, after);
@@ -163,6 +163,7 @@ bool CR8EditSFCDocData::ApplyRenumbering(const CR8EditSFCNumberMap& map,
         }
         else if (item->IsJump() || item->IsMacro())
         {
+            // A jump follows its target, a macro step its body's begin step.
             const auto mapped = map.find(item->GetNumber());
             if (mapped != map.end() && mapped->second)
                 TakeNumber(item->GetId(), mapped->second->GetNumber());

@@ -223,3 +223,140 @@ TEST_F(LinkMatrix, FindWalksFromTheCaretOrTheFirstElement)
     record.findText = "GS1";
     EXPECT_EQ(doc.Find(record, {5, 5, 5, 5}, {5, 5}), doc.ItemAt(0, 0));
 }
+
+namespace
+{
+
+// The link computation exactly as stated: column by column, each column from
+// the top. The matrix walks rows in memory order; both must give the same words.
+std::vector<std::uint16_t> LinksColumnByColumn(std::vector<std::uint16_t> w, int width, int height)
+{
+    auto at = [&](int c, int r) -> std::uint16_t& { return w[r * width + c]; };
+    for (int c = 0; c < width; ++c)
+    {
+        for (int r = 0; r < height; ++r)
+        {
+            const std::uint16_t word = at(c, r);
+            if (word & LINK_UP)
+            {
+                int up = r - 1;
+                while (up >= 0 && !(at(c, up) & LINK_USED))
+                    --up;
+                if (up >= 0 && (at(c, up) & LINK_DOWN) && r - up > 1)
+                    for (int x = up + 1; x < r; ++x)
+                        at(c, x) |= 0x0300;
+            }
+            const bool branch = (word & 0x02F1) == 0x02F1 || (word & 0x01E9) == 0x01E9;
+            if (!branch || (word & 0x0300) == 0x0300)
+                continue;
+            int left = -1, right = -1;
+            for (int x = c - 1; x >= 0; --x)
+            {
+                if (at(x, r) & LINK_TO_RIGHT)
+                {
+                    left = x;
+                    break;
+                }
+                if (at(x, r) & LINK_USED)
+                    break;
+            }
+            for (int x = c + 1; x < width; ++x)
+            {
+                if (at(x, r) & LINK_FROM_LEFT)
+                {
+                    right = x;
+                    break;
+                }
+                if (at(x, r) & LINK_USED)
+                    break;
+            }
+            int partner = -1;
+            if (left >= 0 && (right < 0 || !(at(c, r) & LINK_JOIN_RIGHT)))
+                partner = left;
+            else if (right >= 0)
+                partner = right;
+            if (partner < 0)
+                continue;
+            const std::uint16_t d = at(partner, r) & LINK_DOUBLE;
+            for (int x = std::min(partner, c) + 1; x < std::max(partner, c); ++x)
+                at(x, r) |= LINK_HLINE | d;
+            at(c, r) = static_cast<std::uint16_t>((at(c, r) & ~LINK_DOUBLE) | d);
+        }
+    }
+    for (int c = 0; c < width; ++c)
+        for (int r = 0; r < height; ++r)
+        {
+            const std::uint16_t word = at(c, r);
+            const std::uint16_t next = c < width - 1 ? at(c + 1, r) : 0;
+            if (((word & LINK_USED) && (word & LINK_HLINE) && !(word & LINK_FROM_LEFT)) ||
+                (c < width - 1 && (word & LINK_HLINE) && (next & LINK_HLINE) &&
+                 ((next & LINK_FROM_LEFT) || !(next & (LINK_USED | LINK_BOX)))))
+                at(c, r) |= LINK_HRIGHT;
+        }
+    return w;
+}
+
+} // namespace
+
+TEST(LinkMatrixOrder, RowByRowGivesTheWordsOfColumnByColumn)
+{
+    const int codes[] = {0,
+                         0,
+                         0,
+                         0,
+                         SFC_STEP,
+                         SFC_TRANS,
+                         SFC_NODE,
+                         SFC_NODE_DOUBLE,
+                         SFC_DIVERGENCE,
+                         SFC_CONVERGENCE,
+                         SFC_DIVERGENCE_RIGHT,
+                         SFC_CONVERGENCE_RIGHT,
+                         SFC_MACRO,
+                         SFC_BEGIN_STEP,
+                         SFC_END_STEP,
+                         SFC_JUMP};
+    std::uint32_t seed = 12345;
+    auto next = [&seed]() { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 300; ++round)
+    {
+        const int width = 1 + static_cast<int>(next() % 9);
+        const int height = 1 + static_cast<int>(next() % 9);
+        CR8EditSFCChart chart;
+        chart.Reset(width, height);
+        std::vector<std::uint16_t> words(static_cast<std::size_t>(width * height));
+        for (int r = 0; r < height; ++r)
+            for (int c = 0; c < width; ++c)
+            {
+                const auto code = static_cast<std::uint16_t>(codes[next() % std::size(codes)]);
+                chart.Set(c, r, code);
+                words[r * width + c] = code;
+            }
+        chart.ComputeLinks();
+        const std::vector<std::uint16_t> expected = LinksColumnByColumn(words, width, height);
+        for (int r = 0; r < height; ++r)
+            for (int c = 0; c < width; ++c)
+                ASSERT_EQ(chart.Get(c, r), expected[r * width + c])
+                    << "round " << round << " cell " << c << "," << r;
+    }
+}
+
+TEST_F(LinkMatrix, MergingLinesAreWalkedOnce)
+{
+    // Levels of a divergence straight into a convergence, with no element in
+    // between: each level reaches the next one twice. The walk enters each
+    // cell once, so it ends and names the transition at the bottom once.
+    std::string text = Lines({"#info=SFCCHART", "@S1:0,0=1;"});
+    const int levels = 20;
+    for (int level = 0; level < levels; ++level)
+    {
+        const int row = 1 + 2 * level;
+        text += "@O0:" + std::to_string(row) + ",0=0;\r\n";
+        text += "@d0:" + std::to_string(row) + ",1=0;\r\n";
+        text += "@O0:" + std::to_string(row + 1) + ",0=0;\r\n";
+        text += "@c0:" + std::to_string(row + 1) + ",1=0;\r\n";
+    }
+    text += "@T0:" + std::to_string(1 + 2 * levels) + ",0=2;\r\n#endinfo\r\n";
+    doc.LoadFromText(text);
+    EXPECT_EQ(SuccessorNumbers(0, 0), std::vector<int>{2});
+}
