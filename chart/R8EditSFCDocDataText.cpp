@@ -70,11 +70,11 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
     file.WriteLine("#info=SFCCHART");
     for (const CR8EditSFCItem* item : items)
     {
-        file.WriteLine(std::string("@") + SFCTypeLetter(item->GetType()) +
-                       std::to_string(item->GetKey()) + ":" + Unsigned(item->GetRow() - range.top) +
-                       "," + Unsigned(item->GetColumn() - range.left) + "=" +
-                       Unsigned(item->GetNumber()) + ";" +
-                       r8sfc::EscapeLineBreaks(item->GetText(SFC_TEXT_NOTE)));
+        file.WriteLine(
+            std::string("@") + SFCTypeLetter(item->GetType()) + std::to_string(item->GetKey()) +
+            ":" + r8sfc::RelativeCell(item->GetRow(), range.top) + "," +
+            r8sfc::RelativeCell(item->GetColumn(), range.left) + "=" + Unsigned(item->GetNumber()) +
+            ";" + r8sfc::EscapeLineBreaks(item->GetText(SFC_TEXT_NOTE)));
     }
     file.WriteLine("#endinfo");
     for (const CR8EditSFCItem* item : items)

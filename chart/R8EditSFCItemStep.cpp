@@ -115,9 +115,8 @@ void CR8EditSFCItemStep::WriteCode(CR8EditSFCFile& file, R8Point origin) const
         return;
     if (m_main.empty() && m_p1.empty() && m_n.empty() && m_p0.empty())
         return;
-    file.WriteLine("#sfc=" + GeneratedName(GetNumber()) + "(" +
-                   std::to_string(static_cast<std::uint32_t>(GetColumn() - origin.x)) + "," +
-                   std::to_string(static_cast<std::uint32_t>(GetRow() - origin.y)) + ")");
+    file.WriteLine(r8sfc::CodeBlockHeader(GeneratedName(GetNumber()), GetColumn(), GetRow(),
+                                          origin.x, origin.y));
     file.WriteLine(m_main);
     const std::pair<const char*, const std::string*> actions[] = {
         {"__BEGIN_P1", &m_p1}, {"__BEGIN_N", &m_n}, {"__BEGIN_P0", &m_p0}};

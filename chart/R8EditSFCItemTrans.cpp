@@ -1,6 +1,7 @@
 #include "chart/R8EditSFCItemTrans.h"
 
 #include "chart/R8EditSFCFile.h"
+#include "chart/R8SFCText.h"
 
 namespace
 {
@@ -43,9 +44,8 @@ void CR8EditSFCItemTrans::WriteCode(CR8EditSFCFile& file, R8Point origin) const
 {
     if (m_condition.empty())
         return;
-    file.WriteLine("#sfc=" + GeneratedName(GetNumber()) + "(" +
-                   std::to_string(static_cast<std::uint32_t>(GetColumn() - origin.x)) + "," +
-                   std::to_string(static_cast<std::uint32_t>(GetRow() - origin.y)) + ")");
+    file.WriteLine(r8sfc::CodeBlockHeader(GeneratedName(GetNumber()), GetColumn(), GetRow(),
+                                          origin.x, origin.y));
     file.WriteLine(m_condition);
     file.WriteLine("#sfc=end");
 }

@@ -15,6 +15,18 @@ bool IsWordChar(char c)
     return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
+std::string RelativeCell(int value, int origin)
+{
+    return std::to_string(static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - origin));
+}
+
+std::string CodeBlockHeader(std::string_view name, int column, int row, int originColumn,
+                            int originRow)
+{
+    return "#sfc=" + std::string(name) + "(" + RelativeCell(column, originColumn) + "," +
+           RelativeCell(row, originRow) + ")";
+}
+
 std::uint32_t ReadDecimal(std::string_view text, std::size_t pos)
 {
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))

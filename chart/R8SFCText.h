@@ -28,6 +28,14 @@ std::string UnescapeLineBreaks(std::string_view text);
 // The text without trailing white space.
 std::string TrimRight(std::string_view text);
 
+// A cell coordinate relative to the written range's corner, as the text writes
+// it (unsigned decimal).
+std::string RelativeCell(int value, int origin);
+
+// "#sfc=<name>(<column>,<row>)" with the cell relative to the origin.
+std::string CodeBlockHeader(std::string_view name, int column, int row, int originColumn,
+                            int originRow);
+
 bool IsDigit(char c);
 // Letter, digit or underscore (ASCII only).
 bool IsWordChar(char c);
