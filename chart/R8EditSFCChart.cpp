@@ -1,0 +1,119 @@
+#include "chart/R8EditSFCChart.h"
+
+#include "chart/R8EditSFCItem.h"
+
+#include <algorithm>
+
+void CR8EditSFCMatrix::Reset(int width, int height)
+{
+    m_width = std::clamp(width, 0, SFC_MAX_COLUMNS);
+    m_height = std::clamp(height, 0, SFC_MAX_ROWS);
+    // A fresh vector, so a large chart's words are given back when it shrinks.
+    m_words = std::vector<std::uint16_t>(static_cast<std::size_t>(m_width) *
+                                         static_cast<std::size_t>(m_height));
+}
+
+std::uint16_t CR8EditSFCMatrix::Get(int column, int row) const
+{
+    if (!Inside(column, row))
+        return 0;
+    return m_words[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_width) +
+                   static_cast<std::size_t>(column)];
+}
+
+void CR8EditSFCMatrix::Set(int column, int row, std::uint16_t word)
+{
+    if (Inside(column, row))
+        At(column, row) = word;
+}
+
+void CR8EditSFCChart::FillVertical(int column, int row)
+{
+    int above = row - 1;
+    while (above >= 0 && !(At(column, above) & LINK_USED))
+        --above;
+    if (above < 0 || !(At(column, above) & LINK_DOWN) || row - above < 2)
+        return;
+    for (int r = above + 1; r < row; ++r)
+        At(column, r) |= LINK_VUPPER | LINK_VLOWER;
+}
+
+void CR8EditSFCChart::FillHorizontal(int column, int row)
+{
+    int left = -1;
+    for (int c = column - 1; c >= 0; --c)
+    {
+        std::uint16_t w = At(c, row);
+        if (w & LINK_TO_RIGHT)
+        {
+            left = c;
+            break;
+        }
+        if (w & LINK_USED)
+            break;
+    }
+    int right = -1;
+    for (int c = column + 1; c < GetWidth(); ++c)
+    {
+        std::uint16_t w = At(c, row);
+        if (w & LINK_FROM_LEFT)
+        {
+            right = c;
+            break;
+        }
+        if (w & LINK_USED)
+            break;
+    }
+    std::uint16_t& branch = At(column, row);
+    int partner;
+    if (left >= 0 && (right < 0 || !(branch & LINK_JOIN_RIGHT)))
+        partner = left;
+    else if (right >= 0)
+        partner = right;
+    else
+        return;
+    const std::uint16_t isDouble = At(partner, row) & LINK_DOUBLE;
+    const std::uint16_t lineBits = LINK_HLINE | isDouble;
+    for (int c = std::min(partner, column) + 1; c < std::max(partner, column); ++c)
+        At(c, row) |= lineBits;
+    branch = static_cast<std::uint16_t>((branch & ~LINK_DOUBLE) | isDouble);
+}
+
+void CR8EditSFCChart::ComputeLinks()
+{
+    // The fills of one row depend only on that row, left to right, and vertical
+    // fills touch only empty cells, so walking row by row gives the same words
+    // as walking column by column while reading the memory in order.
+    const std::uint16_t divergence = SFC_DIVERGENCE;
+    const std::uint16_t convergence = SFC_CONVERGENCE;
+    for (int r = 0; r < GetHeight(); ++r)
+    {
+        for (int c = 0; c < GetWidth(); ++c)
+        {
+            const std::uint16_t w = At(c, r);
+            if (w & LINK_UP)
+                FillVertical(c, r);
+            const bool branch = (w & divergence) == divergence || (w & convergence) == convergence;
+            if (branch && (w & (LINK_VUPPER | LINK_VLOWER)) != (LINK_VUPPER | LINK_VLOWER))
+                FillHorizontal(c, r);
+        }
+    }
+    for (int r = 0; r < GetHeight(); ++r)
+    {
+        for (int c = 0; c < GetWidth(); ++c)
+        {
+            std::uint16_t& w = At(c, r);
+            if (!(w & LINK_HLINE))
+                continue;
+            bool reachesRight = (w & LINK_USED) && !(w & LINK_FROM_LEFT);
+            if (!reachesRight && c < GetWidth() - 1)
+            {
+                const std::uint16_t v = At(c + 1, r);
+                reachesRight =
+                    (v & LINK_HLINE) && ((v & LINK_FROM_LEFT) || !(v & (LINK_USED | LINK_BOX)));
+            }
+            if (reachesRight)
+                w |= LINK_HRIGHT;
+        }
+    }
+}

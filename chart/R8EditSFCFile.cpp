@@ -1,0 +1,142 @@
+#include "chart/R8EditSFCFile.h"
+
+#include "chart/R8SFCText.h"
+
+#include <cerrno>
+
+CR8EditSFCFile::~CR8EditSFCFile()
+{
+    Close();
+}
+
+bool CR8EditSFCFile::OpenRead(const std::string& path)
+{
+    Close();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+    {
+        m_openError = errno;
+        return false;
+    }
+    m_openError = 0;
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        m_buffer.append(chunk, got);
+    std::fclose(file);
+    m_mode = Mode::ReadDisk;
+    return true;
+}
+
+bool CR8EditSFCFile::OpenReadText(std::string_view text)
+{
+    Close();
+    m_buffer.assign(text.substr(0, text.find('\0')));
+    m_openError = 0;
+    m_mode = Mode::ReadText;
+    return true;
+}
+
+bool CR8EditSFCFile::OpenWrite(const std::string& path)
+{
+    Close();
+    m_file = std::fopen(path.c_str(), "wb");
+    if (!m_file)
+    {
+        m_openError = errno;
+        return false;
+    }
+    m_openError = 0;
+    m_mode = Mode::WriteDisk;
+    return true;
+}
+
+bool CR8EditSFCFile::OpenWriteString(std::string& out)
+{
+    Close();
+    m_out = &out;
+    m_openError = 0;
+    m_mode = Mode::WriteString;
+    return true;
+}
+
+bool CR8EditSFCFile::Close()
+{
+    bool ok = true;
+    if (m_file)
+    {
+        if (std::fflush(m_file) != 0 || std::ferror(m_file))
+            m_writeFailed = true;
+        if (std::fclose(m_file) != 0)
+            m_writeFailed = true;
+        m_file = nullptr;
+        ok = !m_writeFailed;
+    }
+    m_mode = Mode::None;
+    m_buffer.clear();
+    m_pos = 0;
+    m_out = nullptr;
+    m_writeFailed = false;
+    return ok;
+}
+
+bool CR8EditSFCFile::ReadLine(std::string& line)
+{
+    line.clear();
+    if (m_pos >= m_buffer.size())
+        return false;
+    std::string_view rest(m_buffer);
+    rest.remove_prefix(m_pos);
+    if (m_mode == Mode::ReadDisk)
+    {
+        std::size_t lf = rest.find('\n');
+        std::string_view raw = rest.substr(0, lf);
+        m_pos = lf == std::string_view::npos ? m_buffer.size() : m_pos + lf + 1;
+        // The line as a C string would hold it, cut at its first CR.
+        line.assign(raw.substr(0, raw.find_first_of(std::string_view("\r\0", 2))));
+        return true;
+    }
+    if (m_mode != Mode::ReadText)
+        return false;
+    std::size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos)
+        end = rest.size();
+    line.assign(rest.substr(0, end));
+    m_pos += end;
+    if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\r')
+        ++m_pos;
+    if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\n')
+        ++m_pos;
+    return true;
+}
+
+void CR8EditSFCFile::Write(std::string_view bytes)
+{
+    if (m_mode == Mode::WriteString)
+        m_out->append(bytes);
+    else if (m_mode == Mode::WriteDisk && !m_writeFailed && !bytes.empty())
+    {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+            m_writeFailed = true;
+    }
+}
+
+void CR8EditSFCFile::WriteLine(std::string_view text)
+{
+    Write(text);
+    if (!(text.size() >= 2 && text.substr(text.size() - 2) == "\r\n"))
+        Write("\r\n");
+}
+
+void CR8EditSFCFile::ReadUntil(std::string_view prefix, std::string& text)
+{
+    text.clear();
+    std::string line;
+    while (ReadLine(line))
+    {
+        if (r8sfc::StartsWithNoCase(line, prefix))
+            break;
+        text += line;
+        text += "\r\n";
+    }
+}

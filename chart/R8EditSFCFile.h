@@ -1,0 +1,61 @@
+// Line reader and writer for chart texts. One object works in one of four
+// modes at a time: reading a disk file, reading a text in memory, writing a
+// disk file, appending to a string. Opening a mode closes the previous one.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+class CR8EditSFCFile
+{
+public:
+    CR8EditSFCFile() = default;
+    CR8EditSFCFile(const CR8EditSFCFile&) = delete;
+    CR8EditSFCFile& operator=(const CR8EditSFCFile&) = delete;
+    ~CR8EditSFCFile();
+
+    // Disk file, read in binary: a line ends at LF and is then cut at its
+    // first CR, so CR alone does not end a line.
+    bool OpenRead(const std::string& path);
+    // Text in memory, read up to its first NUL: CR LF, LF and CR each end a
+    // line (LF CR ends two).
+    bool OpenReadText(std::string_view text);
+    // Disk file, created or truncated, written in binary.
+    bool OpenWrite(const std::string& path);
+    // Appends to out, which must outlive the writing.
+    bool OpenWriteString(std::string& out);
+    // Closes the current mode; false when a disk write failed at any point.
+    bool Close();
+
+    // False at the end of the text.
+    bool ReadLine(std::string& line);
+    // The text, then CR LF unless the text already ends with CR LF.
+    void WriteLine(std::string_view text);
+    // Empties text, then appends every line, each with CR LF, up to the end or
+    // a line beginning with prefix (without regard to case).
+    void ReadUntil(std::string_view prefix, std::string& text);
+
+    // errno of the last failed open, 0 after a successful one.
+    int GetOpenError() const { return m_openError; }
+
+private:
+    enum class Mode
+    {
+        None,
+        ReadDisk,
+        ReadText,
+        WriteDisk,
+        WriteString
+    };
+
+    void Write(std::string_view bytes);
+
+    Mode m_mode = Mode::None;
+    std::string m_buffer; // the text being read, disk or memory
+    std::size_t m_pos = 0;
+    std::FILE* m_file = nullptr;
+    std::string* m_out = nullptr;
+    bool m_writeFailed = false;
+    int m_openError = 0;
+};

@@ -1,0 +1,172 @@
+#include "chart/R8EditSFCItem.h"
+
+#include "chart/R8EditSFCItemJump.h"
+#include "chart/R8EditSFCItemNote.h"
+#include "chart/R8EditSFCItemStep.h"
+#include "chart/R8EditSFCItemTrans.h"
+#include "chart/R8SFCText.h"
+#include "support/TextCase.h"
+
+int SFCCodeLanguage(const std::string& code)
+{
+    if (code.empty())
+        return 0;
+    if (r8sfc::StartsWithNoCase(code, "#info=LDEDIT"))
+        return 2;
+    if (r8sfc::StartsWithNoCase(code, "#info=WSED1EDT"))
+        return 3;
+    if (r8sfc::StartsWithNoCase(code, "#info=FFL"))
+        return 4;
+    return 1;
+}
+
+bool SFCMatchName(const R8SFCFindRecord& record, const std::string& candidate)
+{
+    if (!record.findText)
+        return false;
+    const std::string text = r8::ToUpperAscii(candidate);
+    const std::string pattern = r8::ToUpperAscii(record.findText);
+    const bool wholeWord = (record.flags & 0x1) != 0;
+    std::size_t from = 0;
+    while (from <= text.size())
+    {
+        std::size_t at = text.find(pattern, from);
+        if (at == std::string::npos)
+            return false;
+        std::size_t end = at + pattern.size();
+        if (!wholeWord)
+            return true;
+        bool before = at > 0 && r8sfc::IsWordChar(text[at - 1]);
+        bool after = end < text.size() && r8sfc::IsWordChar(text[end]);
+        if (!before && !after)
+            return true;
+        // An empty pattern would find itself at the same place for ever.
+        from = pattern.empty() ? at + 1 : end;
+    }
+    return false;
+}
+
+bool SFCMatchNumbered(const R8SFCFindRecord& record, const char* prefix, const char* shortPrefix,
+                      int number)
+{
+    const std::string n = std::to_string(static_cast<std::uint32_t>(number));
+    return SFCMatchName(record, prefix + n) || SFCMatchName(record, shortPrefix + n) ||
+           SFCMatchName(record, n);
+}
+
+bool CR8EditSFCItem::MatchFind(const R8SFCFindRecord&) const
+{
+    return false;
+}
+
+void CR8EditSFCItem::ReadCode(CR8EditSFCFile&) {}
+
+void CR8EditSFCItem::SetLock(int) {}
+
+bool CR8EditSFCItem::SetActivity(int)
+{
+    return false;
+}
+
+void CR8EditSFCItem::SetText(int, const std::string&) {}
+
+std::string CR8EditSFCItem::GetText(int) const
+{
+    return std::string();
+}
+
+int CR8EditSFCItem::GetLanguage(int) const
+{
+    return 0;
+}
+
+void CR8EditSFCItem::WriteCode(CR8EditSFCFile&, R8Point) const {}
+
+bool CR8EditSFCItem::WriteDeclaration(CR8EditSFCFile&) const
+{
+    return false;
+}
+
+bool CR8EditSFCItem::GetRefRect(const CR8EditSFCItemView&, R8Rect&) const
+{
+    return false;
+}
+
+int CR8EditSFCItem::HitTestText(const R8Rect&, int, int, const CR8EditSFCItemView&) const
+{
+    return -1;
+}
+
+bool CR8EditSFCItem::CanSwapStyle() const
+{
+    return m_type == SFC_NODE || m_type == SFC_NODE_DOUBLE;
+}
+
+bool CR8EditSFCItem::SwapStyle()
+{
+    if (m_type == SFC_NODE)
+        m_type = SFC_NODE_DOUBLE;
+    else if (m_type == SFC_NODE_DOUBLE)
+        m_type = SFC_NODE;
+    else
+        return false;
+    return true;
+}
+
+std::unique_ptr<CR8EditSFCItem> CreateSFCItem(int code, CR8NoteParent* noteParent)
+{
+    switch (code)
+    {
+    case SFC_NOTE:
+        return std::make_unique<CR8EditSFCItemNote>(noteParent);
+    case SFC_END_STEP:
+    case SFC_BEGIN_STEP:
+    case SFC_STEP:
+    case SFC_MACRO:
+    case SFC_INIT_STEP:
+        return std::make_unique<CR8EditSFCItemStep>();
+    case SFC_TRANS:
+        return std::make_unique<CR8EditSFCItemTrans>();
+    case SFC_JUMP:
+        return std::make_unique<CR8EditSFCItemJump>();
+    default:
+        return std::make_unique<CR8EditSFCItem>();
+    }
+}
+
+const char* SFCTypeLetter(int code)
+{
+    switch (code)
+    {
+    case SFC_NOTE:
+        return "N";
+    case SFC_END_STEP:
+        return "E";
+    case SFC_BEGIN_STEP:
+        return "B";
+    case SFC_STEP:
+        return "S";
+    case SFC_CONVERGENCE:
+        return "c";
+    case SFC_DIVERGENCE:
+        return "d";
+    case SFC_NODE:
+        return "O";
+    case SFC_NODE_DOUBLE:
+        return "A";
+    case SFC_CONVERGENCE_RIGHT:
+        return "Rc";
+    case SFC_DIVERGENCE_RIGHT:
+        return "Rd";
+    case SFC_MACRO:
+        return "M";
+    case SFC_TRANS:
+        return "T";
+    case SFC_JUMP:
+        return "J";
+    case SFC_INIT_STEP:
+        return "I";
+    default:
+        return "?";
+    }
+}

@@ -1,0 +1,18 @@
+// A jump to a step; its number is the target step's number.
+#pragma once
+
+#include "chart/R8EditSFCItem.h"
+
+class CR8EditSFCItemJump : public CR8EditSFCItem
+{
+public:
+    bool MatchFind(const R8SFCFindRecord& record) const override
+    {
+        return SFCMatchNumbered(record, "GS", "S", GetNumber());
+    }
+    bool GetRefRect(const CR8EditSFCItemView& view, R8Rect& rect) const override;
+    bool EditsByReference() const override { return true; }
+    bool IsJump() const override { return true; }
+    int GetItemType() const override { return 16; }
+    const char* GetTypeName() const override { return "Jump"; }
+};

@@ -1,0 +1,132 @@
+#include "chart/R8EditSFCItemMap.h"
+
+#include <algorithm>
+#include <limits>
+
+std::uint64_t CR8EditSFCItemMap::PositionKey(int column, int row)
+{
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32) |
+           static_cast<std::uint32_t>(row);
+}
+
+std::uint64_t CR8EditSFCItemMap::NumberKey(int code, int number)
+{
+    if (code == SFC_END_STEP || code == SFC_BEGIN_STEP || code == SFC_INIT_STEP)
+        code = SFC_STEP;
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(code)) << 32) |
+           static_cast<std::uint32_t>(number);
+}
+
+void CR8EditSFCItemMap::SetNumberKey(CR8EditSFCItem& item)
+{
+    if (item.m_type & 0x0005)
+        m_byNumber[NumberKey(item.m_type, item.m_number)] = &item;
+}
+
+CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int row,
+                                           CR8NoteParent* noteParent)
+{
+    if (number < 0)
+        number = m_nextNumber;
+    if (number >= m_nextNumber)
+        m_nextNumber = number == std::numeric_limits<int>::max() ? number : number + 1;
+    std::unique_ptr<CR8EditSFCItem> item = CreateSFCItem(code, noteParent);
+    item->m_type = code;
+    item->m_id = m_nextId;
+    if (m_nextId < std::numeric_limits<int>::max())
+        ++m_nextId;
+    item->m_number = number;
+    item->m_column = column;
+    item->m_row = row;
+    CR8EditSFCItem* raw = item.get();
+    m_items.push_back(std::move(item));
+    m_byId[raw->m_id] = raw;
+    m_byPosition[PositionKey(column, row)] = raw;
+    SetNumberKey(*raw);
+    return raw;
+}
+
+void CR8EditSFCItemMap::RemoveItem(int id)
+{
+    auto found = m_byId.find(id);
+    if (found == m_byId.end())
+        return;
+    CR8EditSFCItem* item = found->second;
+    m_byId.erase(found);
+    m_byPosition.erase(PositionKey(item->m_column, item->m_row));
+    m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    auto entry = std::find_if(m_items.begin(), m_items.end(),
+                              [id](const auto& candidate) { return candidate->m_id == id; });
+    if (entry != m_items.end())
+        m_items.erase(entry);
+}
+
+void CR8EditSFCItemMap::MoveItem(int id, int column, int row)
+{
+    CR8EditSFCItem* item = FindById(id);
+    if (!item)
+        return;
+    m_byPosition.erase(PositionKey(item->m_column, item->m_row));
+    item->m_column = column;
+    item->m_row = row;
+    m_byPosition[PositionKey(column, row)] = item;
+}
+
+void CR8EditSFCItemMap::SetNumber(int id, int number)
+{
+    CR8EditSFCItem* item = FindById(id);
+    if (!item)
+        return;
+    m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    item->m_number = number;
+    SetNumberKey(*item);
+}
+
+void CR8EditSFCItemMap::TakeNumber(int id, int number)
+{
+    CR8EditSFCItem* item = FindById(id);
+    if (!item)
+        return;
+    item->m_number = number;
+    SetNumber(id, number);
+}
+
+CR8EditSFCItem* CR8EditSFCItemMap::ItemAt(int column, int row) const
+{
+    auto found = m_byPosition.find(PositionKey(column, row));
+    return found == m_byPosition.end() ? nullptr : found->second;
+}
+
+CR8EditSFCItem* CR8EditSFCItemMap::FindByNumber(int code, int number) const
+{
+    auto found = m_byNumber.find(NumberKey(code, number));
+    return found == m_byNumber.end() ? nullptr : found->second;
+}
+
+CR8EditSFCItem* CR8EditSFCItemMap::FindById(int id) const
+{
+    auto found = m_byId.find(id);
+    return found == m_byId.end() ? nullptr : found->second;
+}
+
+void CR8EditSFCItemMap::RemoveAll()
+{
+    m_byId.clear();
+    m_byNumber.clear();
+    m_byPosition.clear();
+    m_nextId = 1;
+    m_nextNumber = 1;
+    m_items.clear();
+}
+
+void CR8EditSFCItemMap::ReloadAll()
+{
+    for (const auto& item : m_items)
+        item->Reload();
+}
+
+void CR8EditSFCItemMap::ResetOnlineStates()
+{
+    for (const auto& item : m_items)
+        item->SetOnlineState(0);
+}

@@ -1,0 +1,87 @@
+// The chart's elements: an owning list in insertion order and three indexes,
+// by id, by number and by cell.
+#pragma once
+
+#include "chart/R8EditSFCItem.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CR8NoteParent;
+
+// Receives the complete chart text after each change (the code completion
+// link of the window layer).
+class CR8EditSFCChangeTarget
+{
+public:
+    virtual ~CR8EditSFCChangeTarget() = default;
+    virtual void ChangeProgram(const std::string& chartText) = 0;
+};
+
+using CR8EditSFCItemList = std::vector<std::unique_ptr<CR8EditSFCItem>>;
+
+class CR8EditSFCItemMap
+{
+public:
+    CR8EditSFCItemMap() = default;
+    CR8EditSFCItemMap(const CR8EditSFCItemMap&) = delete;
+    CR8EditSFCItemMap& operator=(const CR8EditSFCItemMap&) = delete;
+    virtual ~CR8EditSFCItemMap() = default;
+
+    // Creates and indexes a new element. A negative number asks for the next
+    // number; a number given explicitly never lowers that counter. The key is
+    // left 0 for the caller to give. The new element takes its cell and its
+    // number key from any element that held them.
+    CR8EditSFCItem* AddItem(int code, int number, int column, int row, CR8NoteParent* noteParent);
+    // Removes and deletes the element, and removes its cell key and number key
+    // whatever element they point to now. An unknown id does nothing.
+    void RemoveItem(int id);
+    void MoveItem(int id, int column, int row);
+    void SetNumber(int id, int number);
+    // Renumbering form of SetNumber: the key of the former number stays in the
+    // index, still pointing to the element.
+    void TakeNumber(int id, int number);
+
+    CR8EditSFCItem* ItemAt(int column, int row) const;
+    // Steps of every kind (codes 13, 21, 29, 16413) share one number space;
+    // macro steps, transitions and each other code have their own.
+    CR8EditSFCItem* FindByNumber(int code, int number) const;
+    CR8EditSFCItem* FindById(int id) const;
+
+    // Deletes every element; ids and numbers start again at 1.
+    void RemoveAll();
+    void ReloadAll();
+    void ResetOnlineStates();
+
+    // Every element in insertion order (also those no longer reachable by cell).
+    const CR8EditSFCItemList& GetItems() const { return m_items; }
+    int GetNextId() const { return m_nextId; }
+    int GetNextNumber() const { return m_nextNumber; }
+    void SetNextNumber(int number) { m_nextNumber = number; }
+
+    void SetChangeTarget(CR8EditSFCChangeTarget* target) { m_changeTarget = target; }
+    CR8EditSFCChangeTarget* GetChangeTarget() const { return m_changeTarget; }
+
+protected:
+    // Every element the cell index reaches, with its cell as the key's cell.
+    const std::unordered_map<std::uint64_t, CR8EditSFCItem*>& GetPositionIndex() const
+    {
+        return m_byPosition;
+    }
+
+private:
+    static std::uint64_t PositionKey(int column, int row);
+    static std::uint64_t NumberKey(int code, int number);
+    void SetNumberKey(CR8EditSFCItem& item);
+
+    std::unordered_map<int, CR8EditSFCItem*> m_byId;
+    std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byNumber;
+    std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byPosition;
+    CR8EditSFCItemList m_items;
+    int m_nextId = 1;
+    int m_nextNumber = 1;
+    CR8EditSFCChangeTarget* m_changeTarget = nullptr;
+};

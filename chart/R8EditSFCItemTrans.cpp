@@ -1,0 +1,69 @@
+#include "chart/R8EditSFCItemTrans.h"
+
+#include "chart/R8EditSFCFile.h"
+#include "chart/R8SFCText.h"
+
+namespace
+{
+
+std::string GeneratedName(int number)
+{
+    return "GT" + std::to_string(static_cast<std::uint32_t>(number));
+}
+
+} // namespace
+
+bool CR8EditSFCItemTrans::MatchFind(const R8SFCFindRecord& record) const
+{
+    return SFCMatchNumbered(record, "GT", "T", GetNumber());
+}
+
+void CR8EditSFCItemTrans::ReadCode(CR8EditSFCFile& file)
+{
+    file.ReadUntil("#sfc=end", m_condition);
+}
+
+void CR8EditSFCItemTrans::SetText(int index, const std::string& text)
+{
+    if (index == SFC_TEXT_MAIN)
+        m_condition = text;
+    else if (index == SFC_TEXT_NOTE)
+        m_note = text;
+}
+
+std::string CR8EditSFCItemTrans::GetText(int index) const
+{
+    if (index == SFC_TEXT_MAIN)
+        return m_condition;
+    if (index == SFC_TEXT_NOTE)
+        return m_note;
+    return std::string();
+}
+
+void CR8EditSFCItemTrans::WriteCode(CR8EditSFCFile& file, R8Point origin) const
+{
+    if (m_condition.empty())
+        return;
+    file.WriteLine(r8sfc::CodeBlockHeader(GeneratedName(GetNumber()), GetColumn(), GetRow(),
+                                          origin.x, origin.y));
+    file.WriteLine(m_condition);
+    file.WriteLine("#sfc=end");
+}
+
+bool CR8EditSFCItemTrans::WriteDeclaration(CR8EditSFCFile& file) const
+{
+    file.WriteLine("_trans " + GeneratedName(GetNumber()) + ";");
+    return true;
+}
+
+bool CR8EditSFCItemTrans::GetRefRect(const CR8EditSFCItemView& view, R8Rect& rect) const
+{
+    const int u = view.GetSymbolSize();
+    const int a = SFCArrowSize(u);
+    rect = view.GetCellRect(GetColumn(), GetRow());
+    rect.right = rect.left + u;
+    rect.top += u / 4;
+    rect.Deflate(2 * a, 2 * a);
+    rect.top += 2 - 2 * a;
+    return true;
+}
