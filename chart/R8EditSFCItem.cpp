@@ -6,6 +6,7 @@
 #include "chart/R8EditSFCItemTrans.h"
 #include "chart/R8SFCText.h"
 #include "support/TextCase.h"
+#include "support/TextMatch.h"
 
 int SFCCodeLanguage(const std::string& code)
 {
@@ -22,28 +23,8 @@ int SFCCodeLanguage(const std::string& code)
 
 bool SFCMatchName(const R8SFCFindRecord& record, const std::string& candidate)
 {
-    if (!record.findText)
-        return false;
-    const std::string text = r8::ToUpperAscii(candidate);
-    const std::string pattern = r8::ToUpperAscii(record.findText);
-    const bool wholeWord = (record.flags & 0x1) != 0;
-    std::size_t from = 0;
-    while (from <= text.size())
-    {
-        std::size_t at = text.find(pattern, from);
-        if (at == std::string::npos)
-            return false;
-        std::size_t end = at + pattern.size();
-        if (!wholeWord)
-            return true;
-        bool before = at > 0 && r8sfc::IsWordChar(text[at - 1]);
-        bool after = end < text.size() && r8sfc::IsWordChar(text[end]);
-        if (!before && !after)
-            return true;
-        // An empty pattern would find itself at the same place for ever.
-        from = pattern.empty() ? at + 1 : end;
-    }
-    return false;
+    // Only the whole-word option reaches the element test; case never counts.
+    return r8::MatchText(record.flags & r8::kFindWholeWord, candidate.c_str(), record.findText);
 }
 
 bool SFCMatchNumbered(const R8SFCFindRecord& record, const char* prefix, const char* shortPrefix,
