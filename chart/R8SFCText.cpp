@@ -10,11 +10,6 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool IsWordChar(char c)
-{
-    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-
 std::string RelativeCell(int value, int origin)
 {
     return std::to_string(static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - origin));

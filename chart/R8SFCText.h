@@ -37,7 +37,5 @@ std::string CodeBlockHeader(std::string_view name, int column, int row, int orig
                             int originRow);
 
 bool IsDigit(char c);
-// Letter, digit or underscore (ASCII only).
-bool IsWordChar(char c);
 
 } // namespace r8sfc
