@@ -54,9 +54,9 @@ COLORREF Gradient(int step, int count, COLORREF start, COLORREF end)
     if (step > count)
         step = count;
     const double t = static_cast<double>(step) / count;
-    return RGB(Channel(start, 0) + Round((Channel(end, 0) - Channel(start, 0)) * t),
-               Channel(start, 8) + Round((Channel(end, 8) - Channel(start, 8)) * t),
-               Channel(start, 16) + Round((Channel(end, 16) - Channel(start, 16)) * t));
+    auto mix = [&](int shift)
+    { return Round(Channel(start, shift) + (Channel(end, shift) - Channel(start, shift)) * t); };
+    return RGB(mix(0), mix(8), mix(16));
 }
 
 } // namespace q2gdi
