@@ -55,6 +55,7 @@ enum : DWORD
     Q2DB_E_READONLY = 10,      // the connection is read-only
     Q2DB_E_PROJECTEXISTS = 11, // the folder already holds a project
     Q2DB_E_FOLDER = 12,        // the project folder could not be made
+    Q2DB_E_DAMAGED = 13,       // the file was edited outside and can't be read
     Q2DB_E_BADKIND = 43,       // this kind of object can't be locked
     Q2DB_E_UNAVAILABLE = 98,   // the service library or entry is missing
 };

@@ -136,3 +136,23 @@ TEST_F(ServiceTest, AFailedWriteKeepsTheFileAndTheProjectAsTheyWere)
     RemoveDirectoryA((file + ".tmp").c_str());
     EXPECT_EQ(api.Q2DB_CreateProgram(conn, prj, "Second", 1, 0, nullptr), Q2DB_OK);
 }
+
+TEST_F(ServiceTest, AnEditOfTheOpenProjectsFileIsKeptByTheNextChange)
+{
+    CreateAndOpen();
+    NewProgram("Main");
+    const std::string before = ReadText(file);
+    // A person adds a variable while the project is open.
+    WriteText(file,
+              before + "\n[var 900]\nname = ByHand\ngroup = " + std::to_string(globals & 0xFFFFFF) +
+                  "\ntype = " + std::to_string(boolType & 0xFFFFFF) + "\n");
+    ASSERT_EQ(api.Q2DB_CreateProgram(conn, prj, "Second", 1, 0, nullptr), Q2DB_OK);
+    EXPECT_NE(api.Q2DB_FindVar(conn, prj, "ByHand"), 0u);
+    EXPECT_NE(ReadText(file).find("name = ByHand"), std::string::npos);
+
+    const std::string damaged = ReadText(file) + "[nonsense\n";
+    WriteText(file, damaged);
+    EXPECT_EQ(api.Q2DB_CreateProgram(conn, prj, "Third", 1, 0, nullptr), Q2DB_E_DAMAGED);
+    EXPECT_EQ(ReadText(file), damaged) << "the damaged edit is not overwritten";
+    EXPECT_NE(api.Q2DB_FindProgram(conn, prj, "Second"), 0u) << "reads go on from memory";
+}

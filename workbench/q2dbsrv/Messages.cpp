@@ -23,6 +23,7 @@ const Message kMessages[] = {
     {Q2DB_E_READONLY, "The project is open for reading only."},
     {Q2DB_E_PROJECTEXISTS, "The folder already holds a project."},
     {Q2DB_E_FOLDER, "The project folder could not be created."},
+    {Q2DB_E_DAMAGED, "The project file was changed outside and can't be read."},
     {Q2DB_E_BADKIND, "This kind of object cannot be locked."},
     {Q2DB_E_UNAVAILABLE, "The project database service is not available."},
 };

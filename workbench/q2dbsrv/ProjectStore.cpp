@@ -84,6 +84,7 @@ std::unique_ptr<ProjectStore> ProjectStore::Load(const std::string& folder, std:
         return nullptr;
     if (!ParseProject(text, store->model, error))
         return nullptr;
+    store->NoteFile();
     return store;
 }
 
@@ -106,9 +107,38 @@ unsigned long ProjectStore::Create(const std::string& folder)
     return store.Save() ? Q2DB_OK : Q2DB_E_WRITE;
 }
 
-bool ProjectStore::Save() const
+bool ProjectStore::Save()
 {
-    return WriteAtomically(FilePath(), FormatProject(model));
+    if (!WriteAtomically(FilePath(), FormatProject(model)))
+        return false;
+    NoteFile();
+    return true;
+}
+
+void ProjectStore::NoteFile()
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (GetFileAttributesExA(FilePath().c_str(), GetFileExInfoStandard, &data))
+    {
+        written = data.ftLastWriteTime;
+        size = data.nFileSizeLow;
+    }
+}
+
+bool ProjectStore::Refresh()
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExA(FilePath().c_str(), GetFileExInfoStandard, &data))
+        return true; // gone: the next save writes it again
+    if (CompareFileTime(&data.ftLastWriteTime, &written) == 0 && data.nFileSizeLow == size)
+        return true;
+    std::string text, error;
+    ProjectModel edited;
+    if (!ReadWholeFile(FilePath(), text, error) || !ParseProject(text, edited, error))
+        return false;
+    model = std::move(edited);
+    NoteFile();
+    return true;
 }
 
 } // namespace q2db

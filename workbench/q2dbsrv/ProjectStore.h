@@ -6,6 +6,8 @@
 
 #include "ProjectModel.h"
 
+#include <windows.h>
+
 #include <memory>
 #include <string>
 
@@ -30,14 +32,23 @@ public:
     std::string FilePath() const;
 
     // Writes the model; false when the file could not be replaced.
-    bool Save() const;
+    bool Save();
+    // Before a change: when someone edited the file since it was last read
+    // or written, reads it again so the edit is not overwritten. False when
+    // the edited file can't be read.
+    bool Refresh();
 
     ProjectModel model;
 
 private:
     explicit ProjectStore(std::string f) : folder(std::move(f)) {}
 
+    // Remembers the file's time and size as this store last saw them.
+    void NoteFile();
+
     std::string folder;
+    FILETIME written = {};
+    unsigned long size = 0;
 };
 
 } // namespace q2db

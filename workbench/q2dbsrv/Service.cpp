@@ -146,6 +146,8 @@ DWORD Service::Change(DWORD connection, DWORD project, const ChangeFn& change)
         return Q2DB_E_BADHANDLE;
     if ((session.connection->flags & Q2DB_CONNECT_READONLY) != 0)
         return Q2DB_E_READONLY;
+    if (!session.store->Refresh())
+        return Q2DB_E_DAMAGED;
     ProjectModel before = session.Model();
     Event event;
     DWORD code = change(session.Model(), *session.connection, event);
