@@ -3,12 +3,13 @@
 #include "frame/CommandMonitor.h"
 #include "frame/R8EditResApi.h"
 #include "frame/R8EditSFCApp.h"
+#include "projectdb/R8EditDB.h"
 #include "sfcview/Q2GDIWrapApi.h"
 #include "support/TextCase.h"
 
 #include <cstring>
 
-CR8EditWnd::CR8EditWnd() : command(this) {}
+CR8EditWnd::CR8EditWnd() : db(std::make_unique<CR8EditDB>()), command(this) {}
 
 CR8EditWnd::~CR8EditWnd()
 {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+class CR8EditDB;
+
 class CR8EditWnd
 {
 public:
@@ -114,10 +116,10 @@ public:
     virtual BOOL IsDebug();
     virtual BOOL IsEmpty() { return TRUE; }
     virtual BOOL HasSelection() { return 0; }
-    virtual BOOL SetProjectPath(LPCSTR) { return 0; }
+    virtual BOOL SetProjectPath(LPCSTR szProjectPath);
     virtual void RemoveProject() {}
-    virtual void SetID(DWORD) {}
-    virtual DWORD GetProjectID() { return 0; }
+    virtual void SetID(DWORD dwID);
+    virtual DWORD GetProjectID();
     virtual BOOL CanCut() { return 0; }
     virtual void Cut() {}
     virtual BOOL CanClear();
@@ -347,7 +349,7 @@ public:
     virtual void Empty() {}
     virtual void CollapseAll() {}
     virtual void ExpandAll() {}
-    virtual LPCSTR GetProgramName() { return ""; }
+    virtual LPCSTR GetProgramName();
     virtual void SetProgramName(LPCSTR) {}
     virtual BOOL CanMoveDown() { return 0; }
     virtual void MoveDown() {}
@@ -661,6 +663,7 @@ public:
     virtual BOOL SelectItemType(WORD) { return 0; }
 
 protected:
+    std::unique_ptr<CR8EditDB> db;
     DWORD timerId = 0;
     BOOL gridVisible = FALSE;
     HWND hWnd = nullptr;

@@ -2,6 +2,7 @@
 
 #include "frame/CommandMonitor.h"
 #include "frame/CommandTable.h"
+#include "projectdb/Q2DBWrapRW.h"
 
 #include <cstdio>
 #include <cstring>
@@ -316,4 +317,50 @@ TEST_F(EditorTest, BaseWindowMessages)
     EXPECT_EQ(SendMessageA(editor, WM_KEYDOWN, VK_DOWN, 0), 0);
     Exec({"SetEnable", "1"});
     EXPECT_EQ(SendMessageA(editor, WM_KEYDOWN, VK_DOWN, 0), 1);
+}
+
+TEST_F(EditorTest, AFreshWindowAnswersTheBaseState)
+{
+    struct Case
+    {
+        const char* name;
+        DWORD_PTR value;
+    };
+    const Case cases[] = {{"IsEnable", 1},      {"IsReadOnly", 0}, {"IsDebug", 0},
+                          {"IsGridVisible", 0}, {"CanSave", 1},    {"GetZoom", 100},
+                          {"IsEmpty", 1},       {"GetProjectID", 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(Exec({c.name}), c.value) << c.name;
+    EXPECT_EQ(Text({"GetProgramName"}), "");
+    EXPECT_EQ(Text({"GetProjectPath"}), "");
+}
+
+TEST_F(EditorTest, SetProjectPathOpensTheProjectThroughTheService)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "r8dll_" + std::to_string(GetCurrentProcessId());
+    CQ2DBWrapRW maker;
+    ASSERT_EQ(maker.CreateProject(folder.c_str()), 0u);
+    ASSERT_TRUE(maker.OpenByPath(folder.c_str(), "maker"));
+    DWORD main = 0;
+    ASSERT_TRUE(maker.CreateProgram("Filling", 1, 0, &main));
+
+    EXPECT_EQ(Exec({"SetProjectPath", folder.c_str()}), 1u);
+    EXPECT_EQ(Text({"GetProjectPath"}), folder);
+    EXPECT_NE(Exec({"GetProjectID"}), 0u);
+    const std::string id = std::to_string(main);
+    Exec({"SetID", id.c_str()});
+    EXPECT_EQ(Text({"GetProgramName"}), "Filling");
+
+    // A bad path answers FALSE; the window keeps working.
+    EXPECT_EQ(Exec({"SetProjectPath", "Z:\\nowhere\\at\\all"}), 0u);
+    EXPECT_EQ(Exec({"GetProjectID"}), 0u);
+    EXPECT_EQ(Exec({"IsEnable"}), 1u);
+    EXPECT_EQ(SendMessageA(editor, WM_USER + 3, 0, reinterpret_cast<LPARAM>(folder.c_str())), 1);
+
+    Exec({"SetProjectPath", ""});
+    maker.Close();
+    DeleteFileA((folder + "\\project.q2db").c_str());
+    RemoveDirectoryA(folder.c_str());
 }

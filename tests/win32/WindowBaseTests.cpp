@@ -2,6 +2,7 @@
 // override can observe: which operation a message reaches, the hooks the
 // database events call, the decisions of the find frame.
 #include "frame/R8EditWnd.h"
+#include "projectdb/Q2DBWrapRW.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,22 @@
 
 namespace
 {
+
+// Records what the base tells its tooltip object.
+class FakeTooltip : public CR8EditTooltip
+{
+public:
+    explicit FakeTooltip(std::vector<std::string>& log) : log(log) {}
+    void ReleaseWindow() override { log.push_back("ReleaseWindow"); }
+    void SetDebugMode(BOOL d) override { log.push_back(d ? "Debug(1)" : "Debug(0)"); }
+    void SetProjectPath(LPCSTR p) override { log.push_back(std::string("Path(") + (p ? p : "") + ")"); }
+    void SetProgramID(DWORD id) override { log.push_back("ID(" + std::to_string(id) + ")"); }
+    void SetInfos(BOOL, str_R8TooltipInfos*) override { log.push_back("Infos"); }
+    void SetInfosEx(BOOL, BOOL, int i) override { log.push_back("InfosEx(" + std::to_string(i) + ")"); }
+
+private:
+    std::vector<std::string>& log;
+};
 
 class RecordingWnd : public CR8EditWnd
 {
@@ -42,6 +59,7 @@ public:
     int SummaryHeight() const { return summaryHeight; }
     void SetFirstChar(DWORD c) { firstChar = c; }
     void Attach(HWND h) { hWnd = h; }
+    void InstallTooltip(std::unique_ptr<CR8EditTooltip> t) { tooltip = std::move(t); }
 
     void Redraw() override { Note("Redraw"); }
     BOOL OnDBReload() override { Note("OnDBReload"); return hookAnswer; }
@@ -70,13 +88,21 @@ public:
     BOOL ReplaceAll(const CR8FindRecord*) override { Note("ReplaceAll"); return replaceAllAnswer; }
     BOOL FindAgain() override { Note("FindAgain"); return TRUE; }
     void SetFocusState(BOOL b) override { Note(b ? "Focus(1)" : "Focus(0)"); }
-    LPCSTR GetProgramName() override { return "Main"; }
+    bool realProject = false; // let the base's project operations run
+    LPCSTR GetProgramName() override
+    {
+        return realProject ? CR8EditWnd::GetProgramName() : "Main";
+    }
+    BOOL SetProjectPath(LPCSTR path) override
+    {
+        Note("SetProjectPath");
+        return realProject ? CR8EditWnd::SetProjectPath(path) : TRUE;
+    }
 
 #define R8_RECORD_VOID(name, params) \
     void name params override { Note(#name); }
 #define R8_RECORD(ret, name, params, value) \
     ret name params override { Note(#name); return value; }
-    R8_RECORD(BOOL, SetProjectPath, (LPCSTR), TRUE)
     R8_RECORD_VOID(Save, (LPCSTR))
     R8_RECORD_VOID(Load, (LPCSTR))
     R8_RECORD(BOOL, CanUndo, (), 7)
@@ -403,4 +429,98 @@ TEST_F(WindowBase, FindReportsGoToTheListBox)
     EXPECT_EQ(lastLine(), "#define <Global>(0,0): a --> b");
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), SendMessageA(list, LB_GETCOUNT, 0, 0) - 1);
     DestroyWindow(list);
+}
+
+// The window's binding over the real project database service.
+class WindowProject : public WindowBase
+{
+protected:
+    void SetUp() override
+    {
+        WindowBase::SetUp();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "r8window_" + std::to_string(GetCurrentProcessId());
+        ASSERT_EQ(maker.CreateProject(folder.c_str()), 0u);
+        ASSERT_TRUE(maker.OpenByPath(folder.c_str(), "maker"));
+        ASSERT_TRUE(maker.CreateProgram("Main", 1, 0, &main));
+        ASSERT_TRUE(maker.CreateProgram("Other", 1, 0, &other));
+        wnd.realProject = true;
+    }
+    void TearDown() override
+    {
+        maker.Close();
+        WindowBase::TearDown();
+        DeleteFileA((folder + "\\project.q2db").c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    std::string folder;
+    CQ2DBWrapRW maker;
+    DWORD main = 0;
+    DWORD other = 0;
+};
+
+TEST_F(WindowProject, SetIdReloadsOnlyFromTheSecondCall)
+{
+    ASSERT_TRUE(wnd.SetProjectPath(folder.c_str()));
+    EXPECT_NE(wnd.GetProjectID(), 0u);
+    wnd.calls.clear();
+    wnd.SetID(main);
+    EXPECT_FALSE(wnd.Called("OnDBReload"));
+    EXPECT_FALSE(wnd.Called("Redraw"));
+    EXPECT_STREQ(wnd.GetProgramName(), "Main");
+    wnd.SetID(main);
+    EXPECT_EQ(wnd.Count("OnDBReload"), 1);
+    EXPECT_EQ(wnd.Count("Redraw"), 1);
+
+    // Change events for this program redraw; for another program nothing.
+    wnd.calls.clear();
+    wnd.OnDBEvent(0x40000000, other);
+    EXPECT_TRUE(wnd.calls.empty());
+    wnd.OnDBEvent(0x40000000, main);
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"OnDBProgramChanged", "Redraw"}));
+
+    // Opening again reloads, since the binding was open.
+    wnd.calls.clear();
+    EXPECT_TRUE(wnd.SetProjectPath(folder.c_str()));
+    EXPECT_EQ(wnd.Count("OnDBReload"), 1);
+}
+
+TEST_F(WindowProject, ABadPathAnswersFalseAndTheWindowStaysUsable)
+{
+    EXPECT_FALSE(wnd.SetProjectPath("Z:\\no\\such\\project"));
+    EXPECT_FALSE(wnd.SetProjectPath(nullptr));
+    EXPECT_EQ(wnd.GetProjectID(), 0u);
+    EXPECT_STREQ(wnd.GetProgramName(), "");
+    EXPECT_STREQ(wnd.GetProjectPath(), "");
+    EXPECT_TRUE(wnd.IsEnable());
+    EXPECT_TRUE(wnd.CanModify());
+}
+
+TEST_F(WindowProject, InitialisationMakesTheAndBlockCurrent)
+{
+    RecordingWnd fresh;
+    HWND h = MakeWindow();
+    fresh.Initialise(h, nullptr);
+    EXPECT_TRUE(GetWindowLongA(h, GWL_STYLE) & WS_CLIPCHILDREN);
+    // The 50 ms timer with identifier 1000 runs on the window.
+    EXPECT_TRUE(KillTimer(h, 1000));
+    DestroyWindow(h);
+}
+
+TEST_F(WindowBase, TheTooltipHearsOnlyChanges)
+{
+    std::vector<std::string> log;
+    {
+        RecordingWnd w;
+        w.InstallTooltip(std::make_unique<FakeTooltip>(log));
+        w.SetDebug(FALSE); // already off: not told
+        w.SetDebug(TRUE);
+        w.SetDebug(TRUE);
+        w.SetDebug(FALSE);
+        EXPECT_TRUE(w.SetTooltipInfos(TRUE, nullptr));
+        EXPECT_TRUE(w.SetTooltipInfosEx(TRUE, FALSE, 3));
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"Debug(1)", "Debug(0)", "Infos", "InfosEx(3)", "ReleaseWindow"}));
 }
