@@ -128,9 +128,24 @@ bool CR8EditSFCDocData::LoadFromFile(const std::string& path)
     return opened;
 }
 
+namespace
+{
+
+// Element lines of a chart text, counted ahead so the indexes are sized once.
+std::size_t CountElementLines(std::string_view text)
+{
+    std::size_t count = !text.empty() && text[0] == '@' ? 1 : 0;
+    for (std::size_t at = text.find("\n@"); at != std::string_view::npos; at = text.find("\n@", at + 2))
+        ++count;
+    return count;
+}
+
+} // namespace
+
 void CR8EditSFCDocData::LoadFromText(std::string_view text)
 {
     Clear();
+    Reserve(CountElementLines(text));
     CR8EditSFCFile file;
     file.OpenReadText(text);
     ReadChart(file);

@@ -93,14 +93,18 @@ bool CR8EditSFCFile::ReadLine(std::string& line)
         std::string_view raw = rest.substr(0, lf);
         m_pos = lf == std::string_view::npos ? m_buffer.size() : m_pos + lf + 1;
         // The line as a C string would hold it, cut at its first CR.
-        line.assign(raw.substr(0, raw.find_first_of(std::string_view("\r\0", 2))));
+        std::size_t cut = 0;
+        while (cut < raw.size() && raw[cut] != '\r' && raw[cut] != '\0')
+            ++cut;
+        line.assign(raw.substr(0, cut));
         return true;
     }
     if (m_mode != Mode::ReadText)
         return false;
-    std::size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos)
-        end = rest.size();
+    // A plain scan: find_first_of would search the set once per character.
+    std::size_t end = 0;
+    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+        ++end;
     line.assign(rest.substr(0, end));
     m_pos += end;
     if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\r')

@@ -119,6 +119,14 @@ void CR8EditSFCItemMap::RemoveAll()
     m_items.clear();
 }
 
+void CR8EditSFCItemMap::Reserve(std::size_t count)
+{
+    m_items.reserve(count);
+    m_byId.reserve(count);
+    m_byNumber.reserve(count);
+    m_byPosition.reserve(count);
+}
+
 void CR8EditSFCItemMap::ReloadAll()
 {
     for (const auto& item : m_items)

@@ -53,6 +53,8 @@ public:
 
     // Deletes every element; ids and numbers start again at 1.
     void RemoveAll();
+    // Room for count elements in the list and indexes (loading a chart).
+    void Reserve(std::size_t count);
     void ReloadAll();
     void ResetOnlineStates();
 
