@@ -241,17 +241,25 @@ CR8EditSFCItem* CR8EditSFCDocData::FindPrevious(const CR8EditSFCItem* from, bool
 
 std::vector<CR8EditSFCItem*> CR8EditSFCDocData::ItemsInRange(const R8Rect& range) const
 {
-    std::vector<CR8EditSFCItem*> items;
+    // Sorting plain (row, column) keys keeps the comparisons in cache; the
+    // elements themselves are touched once more only to be listed.
+    std::vector<std::pair<std::uint64_t, CR8EditSFCItem*>> keyed;
+    keyed.reserve(GetPositionIndex().size());
     for (const auto& [key, item] : GetPositionIndex())
     {
         const int c = item->GetColumn();
         const int r = item->GetRow();
         if (c >= range.left && c <= range.right && r >= range.top && r <= range.bottom)
-            items.push_back(item);
+            keyed.emplace_back((static_cast<std::uint64_t>(static_cast<std::uint32_t>(r)) << 32) |
+                                   static_cast<std::uint32_t>(c),
+                               item);
     }
-    std::sort(items.begin(), items.end(),
-              [](const CR8EditSFCItem* a, const CR8EditSFCItem* b)
-              { return Before(a->GetRow(), a->GetColumn(), b->GetRow(), b->GetColumn()); });
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<CR8EditSFCItem*> items;
+    items.reserve(keyed.size());
+    for (const auto& entry : keyed)
+        items.push_back(entry.second);
     return items;
 }
 
