@@ -89,6 +89,10 @@ public:
     BOOL FindAgain() override { Note("FindAgain"); return TRUE; }
     void SetFocusState(BOOL b) override { Note(b ? "Focus(1)" : "Focus(0)"); }
     bool realProject = false; // let the base's project operations run
+    str_R8Block block = {};
+    void SetBlock(const str_R8Block* b) override { Note("SetBlock"); block = *b; }
+    BOOL SetCurrentBlock(const str_R8Block* b) override { Note("SetCurrentBlock"); block = *b; return TRUE; }
+    void GetCurrentBlock(str_R8Block* b) override { *b = block; }
     LPCSTR GetProgramName() override
     {
         return realProject ? CR8EditWnd::GetProgramName() : "Main";
@@ -523,4 +527,25 @@ TEST_F(WindowBase, TheTooltipHearsOnlyChanges)
         EXPECT_TRUE(w.SetTooltipInfosEx(TRUE, FALSE, 3));
     }
     EXPECT_EQ(log, (std::vector<std::string>{"Debug(1)", "Debug(0)", "Infos", "InfosEx(3)", "ReleaseWindow"}));
+}
+
+TEST_F(WindowBase, BlockRecordsAndDialogsWithoutTheResourceLibrary)
+{
+    wnd.SetFB("TON", 42, 2, 2, TRUE, FALSE);
+    EXPECT_TRUE(wnd.Called("SetBlock"));
+    EXPECT_STREQ(wnd.block.name, "TON");
+    EXPECT_EQ(wnd.block.id, 42u);
+    EXPECT_EQ(wnd.block.nbIn, 2u);
+    EXPECT_EQ(wnd.block.instanciable, 1u);
+    EXPECT_EQ(wnd.block.reserved, 0u);
+    EXPECT_STREQ(wnd.GetFB(), "TON");
+    EXPECT_TRUE(wnd.SetCurrentFB("&", 7, 2, 1, FALSE, FALSE));
+    EXPECT_STREQ(wnd.GetFB(), "&");
+    // Without R8EditRes.dll the dialogs do nothing.
+    wnd.calls.clear();
+    wnd.SelectBlockDialog('A');
+    wnd.EditVarPropsDialog({1, 2, 3});
+    wnd.EditVarPropsDialog({});
+    EXPECT_TRUE(wnd.calls.empty());
+    EXPECT_STREQ(wnd.GetFB(), "&");
 }
