@@ -228,8 +228,10 @@ void CR8EditSFCItemPainter::PaintStepBox(const CR8EditSFCItem& step, const RECT&
                          HoldsCode(step.GetText(SFC_TEXT_N)), HoldsCode(step.GetText(SFC_TEXT_P0))};
     if (m_style.offscreen)
     {
-        // A picture shows the one text a simple step has, over the whole box.
-        if (has[0] && !has[1] && !has[2] && !has[3])
+        // A picture shows the one text a simple step has, over the whole box:
+        // its main action when it has nothing else, or its note when it has
+        // no code at all.
+        if (has[0] && !has[1] && !has[2] && !has[3] && note.empty())
         {
             BoxText(whole, main, ink, false);
             return;
@@ -248,8 +250,12 @@ void CR8EditSFCItemPainter::PaintStepBox(const CR8EditSFCItem& step, const RECT&
     static const char* const kLabels[4] = {" Act.", " P1", " N", " P0"};
     {
         CR8SavedDC saved(dc);
-        // The fills stay inside the rounded outline.
-        if (HRGN round = CreateRoundRectRgn(box.left + 1, box.top + 1, box.right, box.bottom, 9, 9))
+        // The fills stay inside the rounded outline. Regions take device
+        // coordinates; pictures draw with a shifted origin.
+        POINT corners[2] = {{box.left + 1, box.top + 1}, {box.right, box.bottom}};
+        LPtoDP(dc, corners, 2);
+        if (HRGN round =
+                CreateRoundRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y, 9, 9))
         {
             ExtSelectClipRgn(dc, round, RGN_AND);
             DeleteObject(round);

@@ -392,6 +392,27 @@ TEST_F(StepBoxTest, RowsHoldingCodeAreFilled)
     EXPECT_COLOR(empty, RowPixel(s, 3)); // an empty ladder program is no code
 }
 
+TEST_F(RenderTest, PicturesDrawCellsAsTheScreenDoes)
+{
+    CR8EditSFCItem* step = Add(SFC_STEP, 1, 1, 0);
+    step->SetText(SFC_TEXT_P1, "x := 1;");
+    step->SetText(SFC_TEXT_NOTE, "Fill the tank");
+    Add(SFC_TRANS, 1, 1, 1)->SetText(SFC_TEXT_MAIN, "bStart");
+    Add(SFC_JUMP, 1, 1, 2);
+    Add(SFC_NOTE, 0, 0, 0)->SetText(SFC_TEXT_NOTE, "A note");
+    Surface screen = Screen(2, 3);
+    // The picture of the cells, without the rulers' offset, is the screen's
+    // pixel for pixel (both backgrounds are white in this palette).
+    auto picture = view.RenderFolio(RECT{0, 0, 2, 3}, nullptr);
+    Surface p = Surface::FromBitmap(picture->GetBitmap());
+    int differences = 0;
+    for (int y = 0; y < 3 * view.GetCellHeight(); ++y)
+        for (int x = 0; x < 2 * view.GetCellWidth(); ++x)
+            differences += p.Pixel(x, y) != screen.Pixel(x + CR8EditSFCDCo::kLeftRuler,
+                                                         y + CR8EditSFCDCo::kTopRuler);
+    EXPECT_EQ(0, differences);
+}
+
 TEST_F(StepBoxTest, DisplayModesDropTheQualifierColumn)
 {
     CR8EditSFCItem* step = Add(SFC_STEP, 1, 0, 0);
@@ -412,6 +433,37 @@ TEST_F(StepBoxTest, DisplayModesDropTheQualifierColumn)
         EXPECT_EQ(c.column, s.Pixel(x, Cell(0, 0).top + u() / 2 + 3) == kFrame);
         // A macro step never has the column.
         EXPECT_NE(kFrame, s.Pixel(x, Cell(0, 1).top + u() / 2 + 3));
+    }
+}
+
+TEST_F(StepBoxTest, PicturesShowTheOneTextOfASimpleStep)
+{
+    struct Case
+    {
+        const char* main;
+        const char* p1;
+        const char* note;
+        bool column; // qualifier column in the picture
+    } cases[] = {
+        {"x := 1;", "", "", false}, // the main action over the whole box
+        {"", "", "Fill", false},    // the note over the whole box
+        {"x := 1;", "", "Fill", true}, {"x := 1;", "y := 2;", "", true}, {"", "", "", true},
+    };
+    for (const Case& c : cases)
+    {
+        CR8EditSFCItem* step = Add(SFC_STEP, 1, 0, 0);
+        step->SetText(SFC_TEXT_MAIN, c.main);
+        step->SetText(SFC_TEXT_P1, c.p1);
+        step->SetText(SFC_TEXT_NOTE, c.note);
+        auto picture = view.RenderFolio(RECT{0, 0, 1, 1}, nullptr);
+        Surface p = Surface::FromBitmap(picture->GetBitmap());
+        const int x = Box().left + view.GetQualifierWidth() - CR8EditSFCDCo::kLeftRuler;
+        SCOPED_TRACE(std::string(c.main) + "|" + c.p1 + "|" + c.note);
+        EXPECT_EQ(c.column, p.Pixel(x, u() / 2 + 3) == kFrame);
+        // The window always shows the column.
+        Surface s = Screen(1, 1);
+        EXPECT_COLOR(kFrame, s.Pixel(x + CR8EditSFCDCo::kLeftRuler, Cell(0, 0).top + u() / 2 + 3));
+        doc.Clear();
     }
 }
 
