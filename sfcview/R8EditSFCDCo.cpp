@@ -122,8 +122,8 @@ int CR8EditSFCDCo::GetContentHeight() const
 
 void CR8EditSFCDCo::ApplyCellSize(int width, int height)
 {
-    m_cellWidth = std::max(width, 1);
-    m_cellHeight = std::max(height, 1);
+    m_cellWidth = std::clamp(width, 1, kMaxCellSide);
+    m_cellHeight = std::clamp(height, 1, kMaxCellSide);
     RebuildFonts(m_cellHeight);
     RecalcLayout();
     InvalidateAll();

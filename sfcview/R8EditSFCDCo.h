@@ -29,6 +29,9 @@ public:
     static constexpr int kMaxZoom = 400;
     static constexpr int kZoomInPercent = 120;
     static constexpr int kZoomOutPercent = 83;
+    // Cell sides are kept within 1 ... 10000 pixels, so pixel positions of
+    // every cell of the largest grid stay within 32-bit arithmetic.
+    static constexpr int kMaxCellSide = 10000;
 
     CR8EditSFCDCo();
 
@@ -79,7 +82,7 @@ public:
     int GetZoom() const { return m_cellWidth * 100 / kCellWidth100; }
     // Zoom so that a range of this many columns and rows fits the client area.
     void ZoomToFit(int columns, int rows);
-    // Values below 1 are taken as 180 and 50.
+    // Values below 1 are taken as 180 and 50; larger than the limit as the limit.
     void SetCellWidth(int width);
     void SetCellHeight(int height);
 

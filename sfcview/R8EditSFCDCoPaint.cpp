@@ -93,6 +93,8 @@ void CR8EditSFCDCo::Prologue(HDC dc)
 
 void CR8EditSFCDCo::DrawScreen(HDC dc)
 {
+    if (dc == nullptr)
+        return;
     RECT client = {0, 0, 0, 0};
     if (m_window != nullptr)
         GetClientRect(m_window, &client);

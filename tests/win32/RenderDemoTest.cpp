@@ -1,7 +1,9 @@
 // Renders a demonstration chart with every element kind to PNG files beside
 // the test program (bin/render-demo.png: the window frame with rulers, grid
 // and a selection; bin/render-demo-folio.png: the picture of the whole
-// chart), so a person can look at the result.
+// chart; bin/render-demo-library.png: the same picture drawn with the
+// installed drawing library, or its stock fallbacks when there is none), so a
+// person can look at the result.
 #include "RenderSupport.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,13 @@ TEST(RenderDemo, DemonstrationChartToPng)
     Surface picture = Surface::FromBitmap(folio->GetBitmap());
     std::remove("render-demo-folio.png");
     ASSERT_TRUE(picture.SavePng("render-demo-folio.png"));
+
+    CR8EditSFCDCo plain;
+    plain.SetDocument(&doc);
+    auto library = plain.RenderFolio(RECT{0, 0, 4, 15}, nullptr);
+    ASSERT_TRUE(library->HasBitmap());
+    std::remove("render-demo-library.png");
+    ASSERT_TRUE(Surface::FromBitmap(library->GetBitmap()).SavePng("render-demo-library.png"));
 
     FILE* file = std::fopen("render-demo.png", "rb");
     ASSERT_NE(nullptr, file);

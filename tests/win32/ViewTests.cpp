@@ -76,6 +76,9 @@ TEST(ViewZoom, CellSizesBelowOneTakeTheDefaults)
     view.SetCellHeight(-4);
     EXPECT_EQ(180, view.GetCellWidth());
     EXPECT_EQ(50, view.GetCellHeight());
+    view.SetCellWidth(0x7FFFFFFF);
+    EXPECT_EQ(CR8EditSFCDCo::kMaxCellSide, view.GetCellWidth());
+    EXPECT_EQ(8 + 9999 * CR8EditSFCDCo::kMaxCellSide, view.CellRect(9999, 0).left);
 }
 
 TEST(ViewFonts, HeightsFollowTheCellHeight)
