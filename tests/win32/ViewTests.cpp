@@ -63,6 +63,21 @@ TEST(ViewZoom, StepsAndTheirLimits)
     }
     EXPECT_GE(view.GetCellHeight(), 500);
     EXPECT_FALSE(view.ZoomIn());
+
+    // The thresholds themselves.
+    struct Case
+    {
+        int height;
+        bool in;
+        bool out;
+    } cases[] = {{10, true, false}, {11, true, true}, {499, true, true}, {500, false, true}};
+    for (const Case& c : cases)
+    {
+        view.SetCellHeight(c.height);
+        EXPECT_EQ(c.in, view.ZoomIn()) << c.height;
+        view.SetCellHeight(c.height);
+        EXPECT_EQ(c.out, view.ZoomOut()) << c.height;
+    }
 }
 
 TEST(ViewZoom, CellSizesBelowOneTakeTheDefaults)
