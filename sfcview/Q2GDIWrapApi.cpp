@@ -4,10 +4,10 @@ namespace
 {
 
 const char* const kEntryNames[] = {
-    "Q2GDI_GetBrush",     "Q2GDI_GetPen",       "Q2GDI_GetColor",    "Q2GDI_LightenColor",
-    "Q2GDI_DarkenColor",  "Q2GDI_GradientColor", "Q2GDI_LoadPen",     "Q2GDI_LoadBrush",
-    "Q2GDI_GetFontName",  "Q2GDI_GetFontSize",  "Q2GDI_IsFontZoom",  "Q2GDI_LoadFont",
-    "Q2GDI_SaveBitmap",   "Q2GDI_LoadBitmap",
+    "Q2GDI_GetBrush",    "Q2GDI_GetPen",        "Q2GDI_GetColor",   "Q2GDI_LightenColor",
+    "Q2GDI_DarkenColor", "Q2GDI_GradientColor", "Q2GDI_LoadPen",    "Q2GDI_LoadBrush",
+    "Q2GDI_GetFontName", "Q2GDI_GetFontSize",   "Q2GDI_IsFontZoom", "Q2GDI_LoadFont",
+    "Q2GDI_SaveBitmap",  "Q2GDI_LoadBitmap",
 };
 
 } // namespace

@@ -3,7 +3,8 @@
 // name on first use; a missing library or entry gives the stock fallback, so
 // the chart is still drawn in black and white with the default font. The
 // library owns every handle it returns: the editor never deletes them.
-// Entry points use the WINAPI calling convention.
+// Entry points use the WINAPI calling convention. The operations are virtual
+// so a test can stand a known palette in for the library.
 #pragma once
 
 #include "frame/Win32.h"
@@ -18,20 +19,20 @@ public:
 
     bool IsLoaded() const { return library != nullptr; }
 
-    HBRUSH GetBrush(int entry);
-    HPEN GetPen(int entry);
-    COLORREF GetColor(int entry);
-    COLORREF LightenColor(COLORREF color, double factor);
-    COLORREF DarkenColor(COLORREF color, double factor);
-    COLORREF GradientColor(int step, int count, COLORREF start, COLORREF end);
-    HPEN LoadPen(COLORREF color, int width, int style);
-    HBRUSH LoadBrush(COLORREF color);
-    LPCSTR GetFontName(int entry);
-    int GetFontSize(int entry);
-    BOOL IsFontZoom(int entry);
-    HFONT LoadFont(LPCSTR face, int height);
-    BOOL SaveBitmap(HBITMAP bitmap, int format, LPCSTR path);
-    HBITMAP LoadBitmap(LPCSTR path);
+    virtual HBRUSH GetBrush(int entry);
+    virtual HPEN GetPen(int entry);
+    virtual COLORREF GetColor(int entry);
+    virtual COLORREF LightenColor(COLORREF color, double factor);
+    virtual COLORREF DarkenColor(COLORREF color, double factor);
+    virtual COLORREF GradientColor(int step, int count, COLORREF start, COLORREF end);
+    virtual HPEN LoadPen(COLORREF color, int width, int style);
+    virtual HBRUSH LoadBrush(COLORREF color);
+    virtual LPCSTR GetFontName(int entry);
+    virtual int GetFontSize(int entry);
+    virtual BOOL IsFontZoom(int entry);
+    virtual HFONT LoadFont(LPCSTR face, int height);
+    virtual BOOL SaveBitmap(HBITMAP bitmap, int format, LPCSTR path);
+    virtual HBITMAP LoadBitmap(LPCSTR path);
 
 private:
     enum Entry
