@@ -91,6 +91,23 @@ void CR8EditSFCItemMap::TakeNumber(int id, int number)
     SetNumber(id, number);
 }
 
+bool CR8EditSFCItemMap::SwapItemStyle(int id)
+{
+    CR8EditSFCItem* item = FindById(id);
+    if (!item)
+        return false;
+    const std::uint64_t before = NumberKey(item->m_type, item->m_number);
+    if (!item->SwapStyle())
+        return false;
+    // Another element may hold the old key (several nodes numbered 0): only
+    // this element's own entry goes.
+    auto found = m_byNumber.find(before);
+    if (found != m_byNumber.end() && found->second == item)
+        m_byNumber.erase(found);
+    SetNumberKey(*item);
+    return true;
+}
+
 CR8EditSFCItem* CR8EditSFCItemMap::ItemAt(int column, int row) const
 {
     auto found = m_byPosition.find(PositionKey(column, row));

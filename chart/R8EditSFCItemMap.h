@@ -44,6 +44,9 @@ public:
     // Renumbering form of SetNumber: the key of the former number stays in the
     // index, still pointing to the element.
     void TakeNumber(int id, int number);
+    // Swaps the element's style and moves its number key to the new code, so
+    // the number index keeps finding it; true when the code changed.
+    bool SwapItemStyle(int id);
 
     CR8EditSFCItem* ItemAt(int column, int row) const;
     // Steps of every kind (codes 13, 21, 29, 16413) share one number space;
