@@ -55,6 +55,10 @@ void CR8EditSFCItemMap::RemoveItem(int id)
     m_byId.erase(found);
     m_byPosition.erase(PositionKey(item->m_column, item->m_row));
     m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    // A former number that TakeNumber left behind must not outlive the
+    // element it points to.
+    if (m_formerKeys)
+        std::erase_if(m_byNumber, [item](const auto& entry) { return entry.second == item; });
     auto entry = std::find_if(m_items.begin(), m_items.end(),
                               [id](const auto& candidate) { return candidate->m_id == id; });
     if (entry != m_items.end())
@@ -87,6 +91,8 @@ void CR8EditSFCItemMap::TakeNumber(int id, int number)
     CR8EditSFCItem* item = FindById(id);
     if (!item)
         return;
+    if (item->m_number != number)
+        m_formerKeys = true;
     item->m_number = number;
     SetNumber(id, number);
 }
@@ -131,6 +137,7 @@ void CR8EditSFCItemMap::RemoveAll()
     m_byId.clear();
     m_byNumber.clear();
     m_byPosition.clear();
+    m_formerKeys = false;
     m_nextId = 1;
     m_nextNumber = 1;
     m_items.clear();

@@ -37,7 +37,8 @@ public:
     // number key from any element that held them.
     CR8EditSFCItem* AddItem(int code, int number, int column, int row, CR8NoteParent* noteParent);
     // Removes and deletes the element, and removes its cell key and number key
-    // whatever element they point to now. An unknown id does nothing.
+    // whatever element they point to now, and every former number's key that
+    // still points to it. An unknown id does nothing.
     void RemoveItem(int id);
     void MoveItem(int id, int column, int row);
     void SetNumber(int id, int number);
@@ -87,4 +88,6 @@ private:
     int m_nextId = 1;
     int m_nextNumber = 1;
     CR8EditSFCChangeTarget* m_changeTarget = nullptr;
+    // Set once TakeNumber has left a former number's key in the index.
+    bool m_formerKeys = false;
 };

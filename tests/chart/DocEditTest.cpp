@@ -240,6 +240,16 @@ TEST_F(DocTest, AFormerNumberStaysTakenAfterRenumberUntilReload)
     prompt.answers = {5};
     EXPECT_TRUE(doc.EnterReference(-1));
     EXPECT_EQ(Grid(doc), "S1|T1|S5");
+
+    // A deleted step takes its former number with it.
+    ASSERT_TRUE(doc.Renumber());
+    ASSERT_EQ(Grid(doc), "S1|T1|S2");
+    Caret(0, 2);
+    doc.DeleteSelection();
+    Caret(0, 0);
+    prompt.answers = {5};
+    EXPECT_TRUE(doc.EnterReference(-1));
+    EXPECT_EQ(Grid(doc), "S5|T1");
 }
 
 TEST_F(DocTest, SetTimerBelowAStep)
