@@ -199,18 +199,18 @@ bool CR8EditSFCDoc::SetElementText(int code, int number, int index, const std::s
 {
     if (IsReadOnly())
         return false;
-    return SetItemText(FindByNumber(code, number), index, text);
+    return SetItemText(FindNumbered(code, number), index, text);
 }
 
 std::string CR8EditSFCDoc::GetElementText(int code, int number, int index) const
 {
-    const CR8EditSFCItem* item = FindByNumber(code, number);
+    const CR8EditSFCItem* item = FindNumbered(code, number);
     return item ? item->GetText(index) : std::string();
 }
 
 int CR8EditSFCDoc::GetElementLanguage(int code, int number, int index) const
 {
-    const CR8EditSFCItem* item = FindByNumber(code, number);
+    const CR8EditSFCItem* item = FindNumbered(code, number);
     return item ? item->GetLanguage(index) : 0;
 }
 
@@ -247,7 +247,7 @@ bool CR8EditSFCDoc::CanSwapStyle() const
 
 void CR8EditSFCDoc::LockElement(bool locked, int code, int number)
 {
-    if (CR8EditSFCItem* item = FindByNumber(code, number))
+    if (CR8EditSFCItem* item = FindNumbered(code, number))
     {
         item->SetLock(locked ? 1 : 0);
         RepaintItem(*item);
@@ -266,7 +266,7 @@ void CR8EditSFCDoc::LockAtCaret(bool locked)
 
 bool CR8EditSFCDoc::IsElementLock(int code, int number) const
 {
-    const CR8EditSFCItem* item = FindByNumber(code, number);
+    const CR8EditSFCItem* item = FindNumbered(code, number);
     return item && item->IsLocked();
 }
 

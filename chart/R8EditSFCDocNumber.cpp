@@ -53,7 +53,10 @@ bool CR8EditSFCDoc::Renumber()
             if (item->IsStep())
                 map[item->GetNumber()] = item;
             TakeNumber(item->GetId(), number);
-            last = number;
+            // The highest number given so far, not merely the latest: a
+            // column that ends in a transition must not let the next column
+            // or the next insertion reuse its step numbers.
+            last = std::max<std::int64_t>(last, number);
         }
     }
     std::vector<CR8EditSFCItem*> list;
@@ -93,6 +96,10 @@ bool CR8EditSFCDoc::EnterReference(int digit)
         return false;
     const std::string before = BeforeText();
     SetNumber(id, number);
+    // As for any number given explicitly, the counter never hands it out
+    // again (a jump's number is its target's, not a number of its own).
+    if (!item->IsJump() && number >= GetNextNumber())
+        SetNextNumber(number == INT32_MAX ? number : number + 1);
     if (item->IsStep())
     {
         const CR8EditSFCNumberMap map{{old, item}};

@@ -126,6 +126,12 @@ CR8EditSFCItem* CR8EditSFCItemMap::FindByNumber(int code, int number) const
     return found == m_byNumber.end() ? nullptr : found->second;
 }
 
+CR8EditSFCItem* CR8EditSFCItemMap::FindNumbered(int code, int number) const
+{
+    CR8EditSFCItem* item = FindByNumber(code, number);
+    return item && item->m_number == number ? item : nullptr;
+}
+
 CR8EditSFCItem* CR8EditSFCItemMap::FindById(int id) const
 {
     auto found = m_byId.find(id);

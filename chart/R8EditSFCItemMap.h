@@ -53,6 +53,9 @@ public:
     // Steps of every kind (codes 13, 21, 29, 16413) share one number space;
     // macro steps, transitions and each other code have their own.
     CR8EditSFCItem* FindByNumber(int code, int number) const;
+    // FindByNumber, but only an element that carries the number now: a former
+    // number that renumbering left in the index names no element here.
+    CR8EditSFCItem* FindNumbered(int code, int number) const;
     CR8EditSFCItem* FindById(int id) const;
 
     // Deletes every element; ids and numbers start again at 1.

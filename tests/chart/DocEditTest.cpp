@@ -152,11 +152,48 @@ TEST_F(DocTest, RenumberTakesTheNextFreeHundredAfterALongColumn)
     std::string text = "#info=SFCCHART\r\n";
     for (const std::string& line : lines)
         text += line + "\r\n";
-    text += "@S200:0,1=9;\r\n#endinfo\r\n";
+    // The column ends in a transition: the next column still starts above
+    // every step number of this one.
+    text += "@T199:101,0=3;\r\n@S200:0,1=9;\r\n#endinfo\r\n";
     Load(text);
     EXPECT_TRUE(doc.Renumber());
     EXPECT_EQ(doc.ItemAt(0, 100)->GetNumber(), 101);
+    EXPECT_EQ(doc.ItemAt(0, 101)->GetNumber(), 1);
     EXPECT_EQ(doc.ItemAt(1, 0)->GetNumber(), 201);
+    EXPECT_EQ(doc.GetNextNumber(), 202);
+}
+
+TEST_F(DocTest, RenumberHandsOutNoNumberTwice)
+{
+    Load(Chart({"@S1:0,0=7;", "@S2:1,0=8;", "@S3:2,0=9;", "@T4:3,0=5;"}));
+    EXPECT_TRUE(doc.Renumber());
+    EXPECT_EQ(Grid(doc), "S1|S2|S3|T1");
+    EXPECT_EQ(doc.GetNextNumber(), 4);
+
+    // Nor does a number entered by hand come out of the counter again.
+    Caret(0, 0);
+    prompt.answers = {50};
+    EXPECT_TRUE(doc.EnterReference(-1));
+    Caret(0, 5);
+    EXPECT_EQ(doc.InsertStep()->GetNumber(), 51);
+}
+
+TEST_F(DocTest, AFormerNumberNamesNoElementForTextsLocksOrTheProgram)
+{
+    Load(Chart({"@T1:0,0=1;", "@M2:1,0=7;", "@B3:0,1=7;"}));
+    ASSERT_TRUE(doc.Renumber());
+    ASSERT_EQ(Grid(doc), "T1 B101|M101 .");
+    EXPECT_FALSE(doc.SetElementText(SFC_BEGIN_STEP, 7, SFC_TEXT_MAIN, "x"));
+    EXPECT_EQ(doc.GetElementText(SFC_STEP, 101, SFC_TEXT_MAIN), "");
+    doc.LockElement(true, SFC_STEP, 7);
+    EXPECT_FALSE(doc.IsElementLock(SFC_STEP, 101));
+
+    // The macro step taken back to its body's former number is bound to no
+    // body, before a reload as after it.
+    Caret(0, 1);
+    prompt.answers = {7};
+    ASSERT_TRUE(doc.EnterReference(-1));
+    EXPECT_NE(Text().find("_trans GT1;\r\n_next;\r\n"), std::string::npos);
 }
 
 TEST_F(DocTest, RenumberIsBlockedByAnyLockAndByReadOnly)
