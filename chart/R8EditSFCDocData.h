@@ -96,6 +96,8 @@ public:
     // whose cell lies outside the grid's limits is skipped (answer null).
     CR8EditSFCItem* ReadElementLine(std::string_view line, bool keepKeys, const R8Point* offset,
                                     CR8EditSFCPasteMap* map);
+    // The cell (column, row) an element line names, before any offset.
+    static R8Point ElementLineCell(std::string_view line);
     // The cells a fragment covers: (0, 0, largest column, largest row) of its
     // chart block, kept inside the grid's limits.
     static R8Rect ScanExtent(std::string_view text);
@@ -108,6 +110,11 @@ public:
     // Rewrites the code of the listed steps and transitions and moves jumps and
     // macro steps to the new numbers; true when any code text changed.
     bool ApplyRenumbering(const CR8EditSFCNumberMap& map, const std::vector<CR8EditSFCItem*>& list);
+
+protected:
+    // Writes one link word; editing moves words with their elements between
+    // rebuilds.
+    void SetLink(int column, int row, std::uint16_t word) { m_chart.Set(column, row, word); }
 
 private:
     // Elements reachable by cell inside range, in reading order.

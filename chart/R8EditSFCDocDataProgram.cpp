@@ -22,9 +22,10 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
     int row = item.GetRow();
     if (item.GetType() == SFC_END_STEP)
     {
-        // The end of a macro body goes on where its macro step goes on.
+        // The end of a macro body goes on where its macro step goes on. The
+        // program names elements by the numbers they carry now.
         const CR8EditSFCItem* top = FindChainTop(column, row);
-        const CR8EditSFCItem* macro = top ? FindByNumber(SFC_MACRO, top->GetNumber()) : nullptr;
+        const CR8EditSFCItem* macro = top ? FindNumbered(SFC_MACRO, top->GetNumber()) : nullptr;
         if (!macro)
             return;
         column = macro->GetColumn();
@@ -52,7 +53,7 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
             break;
         case SFC_MACRO:
             // A macro step stands for the begin step of its body.
-            if (const CR8EditSFCItem* begin = FindByNumber(SFC_STEP, next->GetNumber()))
+            if (const CR8EditSFCItem* begin = FindNumbered(SFC_STEP, next->GetNumber()))
                 entry = " GS" + Unsigned(begin->GetNumber());
             break;
         default:

@@ -189,8 +189,9 @@ CR8EditSFCItem* CR8EditSFCDocData::ReadElementLine(std::string_view line, bool k
     const int code = CodeOfLetter(letter, joinsRight);
     const std::uint32_t key = r8sfc::ReadDecimal(line, pos + 1);
     const std::string_view fields = pos < line.size() ? line.substr(pos) : std::string_view();
-    std::int64_t row = r8sfc::ReadDecimalAfter(fields, ':', 0);
-    std::int64_t column = r8sfc::ReadDecimalAfter(fields, ',', 0);
+    const R8Point cell = ElementLineCell(line);
+    std::int64_t row = cell.y;
+    std::int64_t column = cell.x;
     const int numberRead = r8sfc::ReadDecimalAfter(fields, '=', 0);
     const std::size_t semicolon = fields.find(';');
     const std::string_view text =
@@ -226,6 +227,15 @@ CR8EditSFCItem* CR8EditSFCDocData::ReadElementLine(std::string_view line, bool k
     if (!text.empty())
         item->SetText(SFC_TEXT_NOTE, r8sfc::UnescapeLineBreaks(text));
     return item;
+}
+
+R8Point CR8EditSFCDocData::ElementLineCell(std::string_view line)
+{
+    std::size_t pos = 1;
+    if (pos < line.size() && line[pos] == 'R')
+        ++pos;
+    const std::string_view fields = pos < line.size() ? line.substr(pos) : std::string_view();
+    return {r8sfc::ReadDecimalAfter(fields, ',', 0), r8sfc::ReadDecimalAfter(fields, ':', 0)};
 }
 
 R8Rect CR8EditSFCDocData::ScanExtent(std::string_view text)

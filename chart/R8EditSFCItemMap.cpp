@@ -55,6 +55,10 @@ void CR8EditSFCItemMap::RemoveItem(int id)
     m_byId.erase(found);
     m_byPosition.erase(PositionKey(item->m_column, item->m_row));
     m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    // A former number that TakeNumber left behind must not outlive the
+    // element it points to.
+    if (m_formerKeys)
+        std::erase_if(m_byNumber, [item](const auto& entry) { return entry.second == item; });
     auto entry = std::find_if(m_items.begin(), m_items.end(),
                               [id](const auto& candidate) { return candidate->m_id == id; });
     if (entry != m_items.end())
@@ -87,8 +91,27 @@ void CR8EditSFCItemMap::TakeNumber(int id, int number)
     CR8EditSFCItem* item = FindById(id);
     if (!item)
         return;
+    if (item->m_number != number)
+        m_formerKeys = true;
     item->m_number = number;
     SetNumber(id, number);
+}
+
+bool CR8EditSFCItemMap::SwapItemStyle(int id)
+{
+    CR8EditSFCItem* item = FindById(id);
+    if (!item)
+        return false;
+    const std::uint64_t before = NumberKey(item->m_type, item->m_number);
+    if (!item->SwapStyle())
+        return false;
+    // Another element may hold the old key (several nodes numbered 0): only
+    // this element's own entry goes.
+    auto found = m_byNumber.find(before);
+    if (found != m_byNumber.end() && found->second == item)
+        m_byNumber.erase(found);
+    SetNumberKey(*item);
+    return true;
 }
 
 CR8EditSFCItem* CR8EditSFCItemMap::ItemAt(int column, int row) const
@@ -103,6 +126,12 @@ CR8EditSFCItem* CR8EditSFCItemMap::FindByNumber(int code, int number) const
     return found == m_byNumber.end() ? nullptr : found->second;
 }
 
+CR8EditSFCItem* CR8EditSFCItemMap::FindNumbered(int code, int number) const
+{
+    CR8EditSFCItem* item = FindByNumber(code, number);
+    return item && item->m_number == number ? item : nullptr;
+}
+
 CR8EditSFCItem* CR8EditSFCItemMap::FindById(int id) const
 {
     auto found = m_byId.find(id);
@@ -114,6 +143,7 @@ void CR8EditSFCItemMap::RemoveAll()
     m_byId.clear();
     m_byNumber.clear();
     m_byPosition.clear();
+    m_formerKeys = false;
     m_nextId = 1;
     m_nextNumber = 1;
     m_items.clear();

@@ -37,18 +37,25 @@ public:
     // number key from any element that held them.
     CR8EditSFCItem* AddItem(int code, int number, int column, int row, CR8NoteParent* noteParent);
     // Removes and deletes the element, and removes its cell key and number key
-    // whatever element they point to now. An unknown id does nothing.
+    // whatever element they point to now, and every former number's key that
+    // still points to it. An unknown id does nothing.
     void RemoveItem(int id);
     void MoveItem(int id, int column, int row);
     void SetNumber(int id, int number);
     // Renumbering form of SetNumber: the key of the former number stays in the
     // index, still pointing to the element.
     void TakeNumber(int id, int number);
+    // Swaps the element's style and moves its number key to the new code, so
+    // the number index keeps finding it; true when the code changed.
+    bool SwapItemStyle(int id);
 
     CR8EditSFCItem* ItemAt(int column, int row) const;
     // Steps of every kind (codes 13, 21, 29, 16413) share one number space;
     // macro steps, transitions and each other code have their own.
     CR8EditSFCItem* FindByNumber(int code, int number) const;
+    // FindByNumber, but only an element that carries the number now: a former
+    // number that renumbering left in the index names no element here.
+    CR8EditSFCItem* FindNumbered(int code, int number) const;
     CR8EditSFCItem* FindById(int id) const;
 
     // Deletes every element; ids and numbers start again at 1.
@@ -86,4 +93,6 @@ private:
     int m_nextId = 1;
     int m_nextNumber = 1;
     CR8EditSFCChangeTarget* m_changeTarget = nullptr;
+    // Set once TakeNumber has left a former number's key in the index.
+    bool m_formerKeys = false;
 };

@@ -13,6 +13,9 @@ public:
     virtual void SetNoteText(const std::string& text) = 0;
     // Reloads an embedded picture the text names.
     virtual void Reload() = 0;
+    // Opens the box's editor for the note; the answer is the editor's result
+    // (0 when the box has no editor).
+    virtual int Edit() { return 0; }
 };
 
 // The chart window as the parent of every new note's comment box. Without a

@@ -108,6 +108,12 @@ TEST(ItemMap, TakeNumberLeavesTheFormerKey)
     // SetNumber, by contrast, gives the old key up.
     map.SetNumber(one->GetId(), 3);
     EXPECT_EQ(map.FindByNumber(SFC_STEP, 2), nullptr);
+
+    // Removed, the element takes its former keys with it.
+    map.RemoveItem(five->GetId());
+    EXPECT_EQ(map.FindByNumber(SFC_STEP, 5), nullptr);
+    EXPECT_EQ(map.FindByNumber(SFC_STEP, 1), nullptr);
+    EXPECT_EQ(map.FindByNumber(SFC_STEP, 3), one);
 }
 
 TEST(ItemMap, OnlineStatesReset)

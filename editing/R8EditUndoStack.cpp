@@ -1,0 +1,30 @@
+#include "editing/R8EditUndoStack.h"
+
+void CR8EditUndoStack::Push(std::unique_ptr<CR8EditUndoCommand> command)
+{
+    if (!command)
+        return;
+    m_commands.push_front(std::move(command));
+    if (static_cast<long long>(m_commands.size()) > m_limit)
+        m_commands.pop_back();
+}
+
+std::unique_ptr<CR8EditUndoCommand> CR8EditUndoStack::Pop()
+{
+    if (m_commands.empty())
+        return nullptr;
+    std::unique_ptr<CR8EditUndoCommand> head = std::move(m_commands.front());
+    m_commands.pop_front();
+    return head;
+}
+
+void CR8EditUndoStack::ClearHistory()
+{
+    while (!m_commands.empty())
+        m_commands.pop_front();
+}
+
+const CR8EditUndoCommand* CR8EditUndoStack::GetAt(std::size_t index) const
+{
+    return index < m_commands.size() ? m_commands[index].get() : nullptr;
+}
