@@ -44,6 +44,9 @@ TEST(Module, RegistersBothClassesAsTabled)
     EXPECT_EQ(wc.hCursor, nullptr);
     EXPECT_EQ(wc.hbrBackground, nullptr);
 
+    // The pan cursor is a resource of the module.
+    EXPECT_NE(LoadCursorA(lib.module, "IDC_MIDDLE"), nullptr);
+
     ASSERT_TRUE(GetClassInfoExA(lib.module, "R8EditSFCTooltip", &wc));
     EXPECT_EQ(wc.style, 0x4000u);
     EXPECT_EQ(wc.cbWndExtra, 4);
