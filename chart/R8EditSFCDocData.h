@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -103,7 +104,15 @@ public:
     static R8Rect ScanExtent(std::string_view text);
 
     // --- program text ---
+    // Number key -> the element the program names by it: of several elements
+    // sharing a number, the last in reading order, as a fresh load of the
+    // chart text would index them, so the program never depends on the
+    // index's history.
+    using CR8EditSFCProgramIndex = std::unordered_map<std::uint64_t, const CR8EditSFCItem*>;
+    CR8EditSFCProgramIndex MakeProgramIndex() const;
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;
+    void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
+                   const CR8EditSFCProgramIndex& index) const;
     // Rewrites step activity and time references (GSn.X, GSn.T) to the numbers
     // the map gives.
     static std::string RenameReferences(std::string_view text, const CR8EditSFCNumberMap& map);

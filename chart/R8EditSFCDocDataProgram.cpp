@@ -16,16 +16,34 @@ std::string Unsigned(int value)
 
 } // namespace
 
+CR8EditSFCDocData::CR8EditSFCProgramIndex CR8EditSFCDocData::MakeProgramIndex() const
+{
+    CR8EditSFCProgramIndex index;
+    for (const CR8EditSFCItem* item : ItemsInRange({0, 0, m_width, m_height}))
+        index[NumberKey(item->GetType(), item->GetNumber())] = item;
+    return index;
+}
+
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const
 {
+    WriteNext(item, file, MakeProgramIndex());
+}
+
+void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
+                                  const CR8EditSFCProgramIndex& index) const
+{
+    const auto find = [&index](int code, int number) -> const CR8EditSFCItem*
+    {
+        const auto found = index.find(NumberKey(code, number));
+        return found == index.end() ? nullptr : found->second;
+    };
     int column = item.GetColumn();
     int row = item.GetRow();
     if (item.GetType() == SFC_END_STEP)
     {
-        // The end of a macro body goes on where its macro step goes on. The
-        // program names elements by the numbers they carry now.
+        // The end of a macro body goes on where its macro step goes on.
         const CR8EditSFCItem* top = FindChainTop(column, row);
-        const CR8EditSFCItem* macro = top ? FindNumbered(SFC_MACRO, top->GetNumber()) : nullptr;
+        const CR8EditSFCItem* macro = top ? find(SFC_MACRO, top->GetNumber()) : nullptr;
         if (!macro)
             return;
         column = macro->GetColumn();
@@ -53,7 +71,7 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
             break;
         case SFC_MACRO:
             // A macro step stands for the begin step of its body.
-            if (const CR8EditSFCItem* begin = FindNumbered(SFC_STEP, next->GetNumber()))
+            if (const CR8EditSFCItem* begin = find(SFC_STEP, next->GetNumber()))
                 entry = " GS" + Unsigned(begin->GetNumber());
             break;
         default:

@@ -77,12 +77,13 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
             ";" + r8sfc::EscapeLineBreaks(item->GetText(SFC_TEXT_NOTE)));
     }
     file.WriteLine("#endinfo");
+    const CR8EditSFCProgramIndex index = MakeProgramIndex();
     for (const CR8EditSFCItem* item : items)
     {
         if (!item->WriteDeclaration(file))
             continue;
         item->WriteCode(file, {range.left, range.top});
-        WriteNext(*item, file);
+        WriteNext(*item, file, index);
     }
     return !items.empty();
 }

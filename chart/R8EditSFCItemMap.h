@@ -81,9 +81,11 @@ protected:
         return m_byPosition;
     }
 
+    // The number index's key: steps of every kind share one space.
+    static std::uint64_t NumberKey(int code, int number);
+
 private:
     static std::uint64_t PositionKey(int column, int row);
-    static std::uint64_t NumberKey(int code, int number);
     void SetNumberKey(CR8EditSFCItem& item);
 
     std::unordered_map<int, CR8EditSFCItem*> m_byId;

@@ -455,3 +455,19 @@ TEST_F(DocTest, ActivateAtCaret)
     EXPECT_EQ(doc.ActivateAtCaret(), 0);
     EXPECT_EQ(prompt.calls, 1);
 }
+
+// Two macro steps share the number of one body; deleting one must not leave
+// the program naming the body's successors by the index's history.
+TEST_F(DocTest, ProgramTextDependsOnTheChartNotOnTheIndexHistory)
+{
+    Load(Chart({"@B1:0,0=7;", "@T2:1,0=8;", "@E3:2,0=9;", "@M4:0,1=7;", "@T5:1,1=10;", "@M6:0,2=7;",
+                "@T7:1,2=11;"}));
+    Caret(1, 0);
+    doc.DeleteSelection();
+    ASSERT_EQ(Grid(doc), "B7 T10 M7|T8 . T11|E9 . .");
+    const std::string text = Text();
+    EXPECT_NE(text.find("_step GS9;\r\n_next GT11;\r\n"), std::string::npos);
+    CR8EditSFCDocData reloaded;
+    reloaded.LoadFromText(text);
+    EXPECT_EQ(charttest::Save(reloaded), text);
+}
