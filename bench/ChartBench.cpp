@@ -184,6 +184,11 @@ void AddGoals(BenchSummary& s)
     }
     s.AtMost("RebuildMatrix 100000 / 10000", s.Ratio("RebuildMatrix/100000", "RebuildMatrix/10000"), 12);
     s.AtMost("Find 100000 / 10000", s.Ratio("Find/100000", "Find/10000"), 12);
+    s.AtMost("InsertStep 10000 / SaveToString", s.Ratio("InsertStepInTheMiddle/10000", "SaveToString/10000"), 3);
+    s.AtMost("Undo 10000 / SaveToString", s.Ratio("UndoInsert/10000", "SaveToString/10000"), 3);
+    s.AtMost("Redo 10000 / SaveToString", s.Ratio("RedoInsert/10000", "SaveToString/10000"), 3);
+    s.AtMost("Renumber 100000 / 10000", s.Ratio("Renumber/100000", "Renumber/10000"), 12);
+    s.AtMost("PasteFragment 100000 / 10000", s.Ratio("PasteFragment/100000", "PasteFragment/10000"), 12);
     s.AtMost("bytes per element (no texts)", s.Counter("MemoryPerElement/100000/iterations:1", "bytes_per_element"), 300);
 }
 

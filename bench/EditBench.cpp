@@ -1,0 +1,129 @@
+// Benchmarks of the editing operations, each with its full change frame
+// (text before, change, rebuild, undo record).
+#include "ChartGenerator.h"
+
+#include "chart/R8EditSFCDoc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+
+// The caret the operations work at; nothing is drawn.
+class BenchView : public CR8EditSFCDocView
+{
+public:
+    R8Point caret{0, 0};
+    R8Point GetCaret() const override { return caret; }
+    R8Point GetAnchor() const override { return caret; }
+    void SetCaret(int column, int row) override { caret = {column, row}; }
+    void ScrollCaretIntoView() override {}
+    void RepaintCell(int, int) override {}
+    void RepaintAll() override {}
+    std::intptr_t GetWindowHandle() const override { return 0; }
+    const CR8EditSFCItemView* GetGeometry() const override { return nullptr; }
+};
+
+struct EditFixture
+{
+    BenchView view;
+    CR8EditSFCDoc doc;
+    explicit EditFixture(std::size_t elements)
+    {
+        ChartGeneratorOptions options;
+        options.elements = elements;
+        GenerateChart(doc, options);
+        doc.SetView(&view);
+    }
+};
+
+std::string FragmentOf(std::size_t elements)
+{
+    CR8EditSFCDocData data;
+    ChartGeneratorOptions options;
+    options.elements = elements;
+    options.tilesPerRow = 4;
+    GenerateChart(data, options);
+    std::string text;
+    data.SaveToString(nullptr, text);
+    return text;
+}
+
+void InsertStepInTheMiddle(benchmark::State& state)
+{
+    EditFixture f(static_cast<std::size_t>(state.range(0)));
+    const R8Point middle{0, f.doc.GetHeight() / 2};
+    for (auto _ : state)
+    {
+        f.view.caret = middle;
+        benchmark::DoNotOptimize(f.doc.InsertStep());
+        state.PauseTiming();
+        f.doc.UndoRedoStep(true);
+        state.ResumeTiming();
+    }
+}
+
+void UndoInsert(benchmark::State& state)
+{
+    EditFixture f(static_cast<std::size_t>(state.range(0)));
+    const R8Point middle{0, f.doc.GetHeight() / 2};
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        f.view.caret = middle;
+        f.doc.InsertStep();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(f.doc.UndoRedoStep(true));
+    }
+}
+
+void RedoInsert(benchmark::State& state)
+{
+    EditFixture f(static_cast<std::size_t>(state.range(0)));
+    const R8Point middle{0, f.doc.GetHeight() / 2};
+    f.view.caret = middle;
+    f.doc.InsertStep();
+    f.doc.UndoRedoStep(true);
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(f.doc.UndoRedoStep(false));
+        state.PauseTiming();
+        f.doc.UndoRedoStep(true);
+        state.ResumeTiming();
+    }
+}
+
+void Renumber(benchmark::State& state)
+{
+    EditFixture f(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.doc.Renumber());
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * f.doc.GetItems().size()));
+}
+
+// A 1,000-element fragment pasted beside the chart.
+void PasteFragment(benchmark::State& state)
+{
+    EditFixture f(static_cast<std::size_t>(state.range(0)));
+    const std::string fragment = FragmentOf(1000);
+    const R8Rect extent = CR8EditSFCDocData::ScanExtent(fragment);
+    const int dx = f.doc.GetWidth() + 1;
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(f.doc.PasteFragment(fragment, dx, 0, extent));
+        state.PauseTiming();
+        f.doc.UndoRedoStep(true);
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(InsertStepInTheMiddle)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(UndoInsert)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RedoInsert)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Renumber)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PasteFragment)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
