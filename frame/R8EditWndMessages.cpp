@@ -23,12 +23,11 @@ BOOL Flag(WPARAM wp)
     return wp != 0 ? TRUE : FALSE;
 }
 
-// The folio a message names through the POINT at wParam.
+// The folio a message names in wParam: column low word, row high word. It is
+// read as a value, so no address from the caller is followed.
 bool PointAt(WPARAM wp, POINT& pt)
 {
-    if (wp == 0)
-        return false;
-    pt = *reinterpret_cast<const POINT*>(wp);
+    pt = POINT{static_cast<short>(LOWORD(wp)), static_cast<short>(HIWORD(wp))};
     return true;
 }
 

@@ -199,8 +199,7 @@ protected:
 
 TEST_F(WindowBase, EveryUserMessageReachesItsOperation)
 {
-    POINT folio{1, 2};
-    const WPARAM folioPtr = reinterpret_cast<WPARAM>(&folio);
+    const WPARAM folioPtr = MAKEWPARAM(1, 2);
     struct Case
     {
         UINT offset;
