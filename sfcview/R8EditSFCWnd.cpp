@@ -251,9 +251,50 @@ void CR8EditSFCWnd::OnLButtonDown(WPARAM keys, POINT pt)
 
 void CR8EditSFCWnd::OnLButtonUp(WPARAM, POINT) {}
 
-bool CR8EditSFCWnd::OnLButtonDblClk(WPARAM, POINT)
+bool CR8EditSFCWnd::OnLButtonDblClk(WPARAM, POINT pt)
 {
-    return false;
+    // While the settings word is set, a double click on a zone of a step's
+    // text box tells the host which text to open: 30 plus the text part.
+    if (settings == 0)
+        return false;
+    const R8Point cell = view.CellFromPoint(pt);
+    const CR8EditSFCItem* item = doc.ItemAt(cell.x, cell.y);
+    if (item == nullptr)
+        return false;
+    const int type = item->GetType();
+    if (type != SFC_STEP && type != SFC_INIT_STEP && type != SFC_BEGIN_STEP && type != SFC_END_STEP)
+        return false;
+    const RECT r = view.CellRect(cell.x, cell.y);
+    const int u = view.GetSymbolSize();
+    const int a = view.GetArrowSize();
+    const int left = r.left + u + a;
+    if (r.right - r.left < 2 * u || pt.x < left)
+        return false;
+    const int height = r.bottom - r.top;
+    int part = SFC_TEXT_MAIN;
+    switch (view.GetDisplay())
+    {
+    case 1:
+        part = SFC_TEXT_NOTE;
+        break;
+    case 2:
+        part = SFC_TEXT_MAIN;
+        break;
+    default:
+        if (pt.x >= left + view.MeasureTextBox(" Act."))
+            part = SFC_TEXT_NOTE;
+        else if (pt.y < r.top + height / 4)
+            part = SFC_TEXT_MAIN;
+        else if (pt.y < r.top + height / 2)
+            part = SFC_TEXT_P1;
+        else if (pt.y <= r.top + 3 * height / 4)
+            part = SFC_TEXT_N;
+        else
+            part = SFC_TEXT_P0;
+        break;
+    }
+    NotifyHost(static_cast<WORD>(30 + part));
+    return true;
 }
 
 void CR8EditSFCWnd::OnRButtonUp(WPARAM, POINT) {}

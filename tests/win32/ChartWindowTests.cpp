@@ -246,6 +246,38 @@ TEST_F(ChartWindow, QueriesOnCellsAndTheCaret)
     EXPECT_EQ(Exec({"IsBookmark"}), 1u);
 }
 
+TEST_F(ChartWindow, ZoneNotificationsFollowTheSettingsWord)
+{
+    Exec({"SetText", "#info=SFCCHART\r\n@S1:0,0=1;\r\n#endinfo\r\n_step GS1;\r\n"});
+    // The content size of a one-cell chart is where cell (1, 1) starts.
+    const int right = static_cast<int>(Exec({"GetContentWidth"}));
+    const int bottom = static_cast<int>(Exec({"GetContentHeight"}));
+    const int width = static_cast<int>(Exec({"GetCellWidth"}));
+    const int height = static_cast<int>(Exec({"GetCellHeight"}));
+    const LPARAM noteZone = MAKELPARAM(right - 10, bottom - height / 2);
+    const LPARAM p0Zone = MAKELPARAM(right - width + width / 3, bottom - 3);
+    struct Case
+    {
+        const char* command;
+        const char* value;
+        LPARAM where;
+        WORD code;
+    };
+    int two = 2;
+    const std::string address = std::to_string(reinterpret_cast<std::uintptr_t>(&two));
+    const Case cases[] = {{"SetSFCSettings", address.c_str(), noteZone, 31},
+                          {"SetSFCSettings", address.c_str(), p0Zone, 34},
+                          {"SetSFCSettings2", "2", noteZone, 1}, // only bit 0 is taken
+                          {"SetSFCSettings2", "1", noteZone, 31}};
+    for (const Case& c : cases)
+    {
+        Exec({c.command, c.value});
+        TakeNotifications();
+        SendMessageA(editor, WM_LBUTTONDBLCLK, 0, c.where);
+        EXPECT_TRUE(Has(TakeNotifications(), c.code)) << c.command << " " << c.value;
+    }
+}
+
 TEST_F(ChartWindow, SettingsWordsAndDisplayModes)
 {
     int flags = 2;
