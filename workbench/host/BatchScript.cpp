@@ -63,7 +63,10 @@ BatchScript::BatchScript(const EditorLibrary& library, std::FILE* out, std::FILE
 
 bool BatchScript::Fail(const std::string& message)
 {
-    std::fprintf(err, "%s:%d: error: %s\n", scriptName.c_str(), lineNumber, message.c_str());
+    if (lineNumber == 0)
+        std::fprintf(err, "%s: error: %s\n", scriptName.c_str(), message.c_str());
+    else
+        std::fprintf(err, "%s:%d: error: %s\n", scriptName.c_str(), lineNumber, message.c_str());
     return false;
 }
 
@@ -242,6 +245,18 @@ bool BatchScript::RunDirective(const std::vector<ScriptWord>& words)
         for (std::size_t i = 1; i < words.size(); ++i)
             text += (i > 1 ? " " : "") + words[i].text;
         std::fprintf(out, "%s\n", text.c_str());
+        return true;
+    }
+    if (name == ".PROGRAM")
+    {
+        // The program section: what follows the chart block of the chart text.
+        if (!needs(0, ".program"))
+            return false;
+        const std::string text = runner.Text(Current().Editor(), {"GetText"});
+        const std::size_t end = UpperAscii(text).find("#ENDINFO");
+        const std::size_t start = end == std::string::npos ? text.size() : text.find('\n', end);
+        PrintValue("program section",
+                   start == std::string::npos ? std::string() : text.substr(start + 1), true);
         return true;
     }
     if (name == ".PICTURE")
