@@ -51,11 +51,9 @@ bool IsStepKind(int type)
     return type == SFC_STEP || type == SFC_END_STEP || type == SFC_BEGIN_STEP || type == SFC_INIT_STEP;
 }
 
-// WM_USER + 227 / + 228: is the selected element of the kind, and which one.
-LRESULT SelectedOfKind(CR8EditSFCWnd& w, LPARAM lp, bool step)
+// The element is of the asked kind: its number goes to lParam, answer 1.
+LRESULT NumberIfKind(const CR8EditSFCItem* item, LPARAM lp, bool step)
 {
-    const R8Point c = w.GetView().GetCaret();
-    const CR8EditSFCItem* item = w.GetDocument().ItemAt(c.x, c.y);
     if (item == nullptr)
         return 0;
     const bool match = step ? IsStepKind(item->GetType()) : item->GetType() == SFC_TRANS;
@@ -63,6 +61,13 @@ LRESULT SelectedOfKind(CR8EditSFCWnd& w, LPARAM lp, bool step)
         return 0;
     Store(lp, static_cast<DWORD>(item->GetNumber()));
     return 1;
+}
+
+// WM_USER + 227 / + 228: is the selected element of the kind, and which one.
+LRESULT SelectedOfKind(CR8EditSFCWnd& w, LPARAM lp, bool step)
+{
+    const R8Point c = w.GetView().GetCaret();
+    return NumberIfKind(w.GetDocument().ItemAt(c.x, c.y), lp, step);
 }
 
 // WM_USER + 247 / + 248: is the element at the given cell of the kind.
@@ -73,14 +78,7 @@ LRESULT CellOfKind(CR8EditSFCWnd& w, WPARAM wp, LPARAM lp, bool step)
     int row = 0;
     if (!CellAt(wp, column, row))
         return 0;
-    const CR8EditSFCItem* item = w.GetDocument().ItemAt(column, row);
-    if (item == nullptr)
-        return 0;
-    const bool match = step ? IsStepKind(item->GetType()) : item->GetType() == SFC_TRANS;
-    if (!match)
-        return 0;
-    Store(lp, static_cast<DWORD>(item->GetNumber()));
-    return 1;
+    return NumberIfKind(w.GetDocument().ItemAt(column, row), lp, step);
 }
 
 // WM_USER + 121: chart text at the cell whose column and row are at wParam.
