@@ -9,7 +9,26 @@
 
 #include <cstring>
 
-CR8EditWnd::CR8EditWnd() : db(std::make_unique<CR8EditDB>()), command(this) {}
+namespace
+{
+
+// The screen's logical resolution, read once per window for its folio layout.
+int ScreenDpi(int index)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, index) : 0;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+} // namespace
+
+CR8EditWnd::CR8EditWnd()
+    : db(std::make_unique<CR8EditDB>()), folioLayout(ScreenDpi(LOGPIXELSX), ScreenDpi(LOGPIXELSY)),
+      command(this)
+{
+}
 
 CR8EditWnd::~CR8EditWnd()
 {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "frame/R8EditCommand.h"
+#include "frame/R8EditFolioLayout.h"
 #include "frame/R8EditTooltip.h"
 #include "frame/R8EditTypes.h"
+#include "sfcview/R8EditPicture.h"
 
 #include <memory>
 #include <string>
@@ -43,6 +45,8 @@ public:
     // WM_USER + 128, + 129: picture size limits for the next summary print.
     void SetSummaryWidth(int width) { summaryWidth = width; }
     void SetSummaryHeight(int height) { summaryHeight = height; }
+    // WM_USER + 84: the picture route for the folio at the point.
+    void SaveFolioPicture(POINT folio, LPCSTR szFile);
     // The program identifier set by SetID (0 before).
     DWORD ProgramIdentifier() const;
 
@@ -74,9 +78,21 @@ public:
     virtual BOOL CollectFolioEx(int, int, RECT*, std::vector<DWORD>*) { return 0; }
     virtual void DrawContent(HDC, PAINTSTRUCT*) {}
     virtual void DrawFolioFrame(HDC, int, int, int, int) {}
-    virtual CR8EditPicture* RenderFolioBitmap(const std::vector<DWORD>*, const RECT*) { return nullptr; }
-    virtual CR8EditPicture* RenderFolio(const std::vector<DWORD>*, const RECT*, HDC) { return nullptr; }
-    virtual SIZE DrawSummary(const RECT*, BOOL, HDC) { return SIZE{0, 0}; }
+    // The pictures are the caller's; null when the editor renders none.
+    virtual std::unique_ptr<CR8EditPicture> RenderFolioBitmap(const std::vector<DWORD>*, const RECT*)
+    {
+        return nullptr;
+    }
+    virtual std::unique_ptr<CR8EditPicture> RenderFolio(const std::vector<DWORD>*, const RECT*, HDC)
+    {
+        return nullptr;
+    }
+    // Sets the pixel extent of the summary picture and, with a context, draws it.
+    virtual void DrawSummary(RECT* pExtent, BOOL, HDC)
+    {
+        if (pExtent != nullptr)
+            *pExtent = RECT{0, 0, 0, 0};
+    }
     virtual BOOL PrintHook() { return TRUE; }
     virtual BOOL ReplaceAll(const CR8FindRecord*) { return 0; }
     virtual void Replace(const CR8FindRecord*, CR8FindResult*) {}
@@ -224,23 +240,23 @@ public:
     virtual BOOL PrintSetProperty(int, DWORD_PTR) { return 0; }
     virtual int PrintGetNbVertFolio() { return TRUE; }
     virtual int PrintGetNbHorzFolio() { return TRUE; }
-    virtual void PrintFolio(int, int, LPCSTR) {}
-    virtual LPCSTR PrintGetSymbols(int, int) { return ""; }
+    virtual void PrintFolio(int iX, int iY, LPCSTR szFile);
+    virtual LPCSTR PrintGetSymbols(int iX, int iY);
     virtual BOOL CanPrint() { return TRUE; }
     virtual BOOL IsPrintText() { return 0; }
     virtual BOOL IsPrintGraphic() { return 0; }
-    virtual BOOL SummaryPrint(BOOL, HDC) { return 0; }
+    virtual BOOL SummaryPrint(BOOL bAll, HDC hDC);
     virtual int SetWidthSummaryPrint(int iWidth);
     virtual int SetHeightSummaryPrint(int iHeight);
     virtual BOOL SetPrinter(int, int, int, int) { return 0; }
-    virtual LPCRECT PrintFolioEx(int, int, HDC, int, int) { return nullptr; }
+    virtual LPCRECT PrintFolioEx(int iFolioX, int iFolioY, HDC hDC, int iLeftPos, int iTopPos);
     virtual int GetNbVertFolioEx() { return 0; }
     virtual int GetNbHorzFolioEx() { return 0; }
-    virtual void DisplayFolio(BOOL) {}
-    virtual BOOL IsDisplayFolio() { return 0; }
+    virtual void DisplayFolio(BOOL bDisplay);
+    virtual BOOL IsDisplayFolio();
     virtual BOOL ForcePrintZoom(BOOL, int) { return 0; }
     virtual BOOL AdjustFolio(int, int) { return 0; }
-    virtual LPCRECT GetFolioRect(int, int) { return nullptr; }
+    virtual LPCRECT GetFolioRect(int iFolioX, int iFolioY);
     virtual LPCSTR GetHeaderXY(int, int, LPCRECT) { return ""; }
     virtual BOOL FocusVar(LPCSTR) { return 0; }
     virtual BOOL FilterGroup(LPCSTR) { return 0; }
@@ -693,8 +709,8 @@ protected:
     std::string qualifier;
     std::string qualifierSuffix;
     RECT lastFolioRect = {0, 0, 0, 0};
-    BOOL printing = FALSE;
-    BOOL displayFolio = FALSE;
+    // Also holds the printing and folio display flags.
+    CR8EditFolioLayout folioLayout;
     void* callbacks[8] = {};
     void* callbackData[8] = {};
     std::string defaultType = "BOOL";
@@ -713,6 +729,9 @@ protected:
     DWORD FindStandardBlock(LPCSTR name);
     // SetContents tells the binding whether the content is a program.
     void TellBindingContentType(int type);
+
+    // Sets both scroll positions without redrawing; answers the former ones.
+    POINT SwapScrollPositions(POINT positions);
 
 private:
     bool HandleUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

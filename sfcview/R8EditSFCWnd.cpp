@@ -10,6 +10,7 @@ CR8EditSFCWnd::CR8EditSFCWnd()
     doc.SetPrompt(&prompt);
     doc.SetBeep(&beeper);
     view.SetDocument(&doc);
+    RecomputeFolio();
 }
 
 CR8EditSFCWnd::~CR8EditSFCWnd()
@@ -41,6 +42,7 @@ long CR8EditSFCWnd::PackCell(int column, int row)
 void CR8EditSFCWnd::Refresh()
 {
     view.RecalcLayout();
+    RecomputeFolio();
 }
 
 void CR8EditSFCWnd::NotifyChanged()

@@ -184,6 +184,24 @@ public:
     long GetCaret() override;
     void SetPrinterSetup(str_R8PrintFolioSetup* pStrSetup) override;
 
+    // --- printing and folios (the chart's cells are the folio units) ---
+    BOOL CollectFolio(POINT point, RECT* pCells, std::vector<DWORD>* pList) override;
+    BOOL CollectFolioEx(int iFolioX, int iFolioY, RECT* pCells, std::vector<DWORD>* pList) override;
+    void DrawFolioFrame(HDC hDC, int iLeft, int iTop, int iRight, int iBottom) override;
+    std::unique_ptr<CR8EditPicture> RenderFolioBitmap(const std::vector<DWORD>* pList,
+                                                      const RECT* pCells) override;
+    std::unique_ptr<CR8EditPicture> RenderFolio(const std::vector<DWORD>* pList, const RECT* pCells,
+                                                HDC hDC) override;
+    void DrawSummary(RECT* pExtent, BOOL bAll, HDC hDC) override;
+    int PrintGetNbVertFolio() override;
+    int PrintGetNbHorzFolio() override;
+    BOOL IsPrintGraphic() override;
+    BOOL SetPrinter(int iDPIX, int iDPIY, int iFolioWidth, int iFolioHeight) override;
+    int GetNbVertFolioEx() override;
+    int GetNbHorzFolioEx() override;
+    BOOL ForcePrintZoom(BOOL bForce, int iZoom) override;
+    BOOL AdjustFolio(int iMaxFolioX, int iMaxFolioY) override;
+
     // Cell packing of the position commands: row high, column low.
     static long PackCell(int column, int row);
 
@@ -225,6 +243,8 @@ private:
 
     // Recompute the view after a change of the chart or its size.
     void Refresh();
+    // Units per folio for the current cell size.
+    void RecomputeFolio();
     // Content changed: code 20 to the host.
     void NotifyChanged();
     // After an edit that may have changed the chart: refresh and notify.
