@@ -83,7 +83,7 @@ const UserMessage kUserMessages[] = {
     {81, R8_RET(w.PrintGetNbVertFolio())},
     {82, R8_RET(w.PrintGetNbHorzFolio())},
     {83, R8_RET([&] { POINT pt; return PointAt(wp, pt) ? w.CollectFolio(pt, nullptr, nullptr) : FALSE; }())},
-    {84, R8_DO([&] { POINT pt; if (PointAt(wp, pt)) w.SaveFolioPicture(pt, TextOf(lp)); }())},
+    {84, R8_DO([&] { if (wp != 0) w.SaveFolioPicture(*reinterpret_cast<const POINT*>(wp), TextOf(lp)); }())},
     {85, R8_RET(w.GetCellHeight())},
     {86, R8_RET(w.GetCellWidth())},
     {87, R8_DO(w.SetCellHeight(static_cast<int>(wp)))},
