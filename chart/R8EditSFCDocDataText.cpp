@@ -1,6 +1,8 @@
 // The chart text: the chart block of element lines and its reading.
 #include "chart/ChartPlatform.h"
 #include "chart/R8EditSFCDocData.h"
+
+#include <charconv>
 #include "chart/R8EditSFCFile.h"
 #include "chart/R8SFCText.h"
 #include "support/TextCase.h"
@@ -57,24 +59,35 @@ int CodeOfLetter(char letter, bool joinsRight)
     }
 }
 
-std::string Unsigned(int value)
-{
-    return std::to_string(static_cast<std::uint32_t>(value));
-}
-
 } // namespace
 
 bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) const
 {
     const std::vector<CR8EditSFCItem*> items = ItemsInRange(range);
     file.WriteLine("#info=SFCCHART");
+    // One buffer for every element line: numbers go in without temporaries.
+    std::string line;
+    line.reserve(128);
+    const auto number = [&line](std::uint32_t value)
+    {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        line.append(digits, end);
+    };
     for (const CR8EditSFCItem* item : items)
     {
-        file.WriteLine(
-            std::string("@") + SFCTypeLetter(item->GetType()) + std::to_string(item->GetKey()) +
-            ":" + r8sfc::RelativeCell(item->GetRow(), range.top) + "," +
-            r8sfc::RelativeCell(item->GetColumn(), range.left) + "=" + Unsigned(item->GetNumber()) +
-            ";" + r8sfc::EscapeLineBreaks(item->GetText(SFC_TEXT_NOTE)));
+        line.assign(1, '@');
+        line += SFCTypeLetter(item->GetType());
+        number(item->GetKey());
+        line += ':';
+        number(static_cast<std::uint32_t>(static_cast<std::int64_t>(item->GetRow()) - range.top));
+        line += ',';
+        number(static_cast<std::uint32_t>(static_cast<std::int64_t>(item->GetColumn()) - range.left));
+        line += '=';
+        number(static_cast<std::uint32_t>(item->GetNumber()));
+        line += ';';
+        r8sfc::AppendEscapedLineBreaks(line, item->GetText(SFC_TEXT_NOTE));
+        file.WriteLine(line);
     }
     file.WriteLine("#endinfo");
     const CR8EditSFCProgramIndex index = MakeProgramIndex();

@@ -74,6 +74,12 @@ std::string EscapeLineBreaks(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    AppendEscapedLineBreaks(out, text);
+    return out;
+}
+
+void AppendEscapedLineBreaks(std::string& out, std::string_view text)
+{
     for (std::size_t i = 0; i < text.size(); ++i)
     {
         char c = text[i];
@@ -87,7 +93,6 @@ std::string EscapeLineBreaks(std::string_view text)
         else
             out += c;
     }
-    return out;
 }
 
 std::string UnescapeLineBreaks(std::string_view text)

@@ -23,6 +23,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Line breaks of a note in one chart line: CR LF as backslash n, any other CR
 // or LF as a space; reading turns every backslash n back into CR LF.
 std::string EscapeLineBreaks(std::string_view text);
+// The same, appended to out.
+void AppendEscapedLineBreaks(std::string& out, std::string_view text);
 std::string UnescapeLineBreaks(std::string_view text);
 
 // The text without trailing white space.
