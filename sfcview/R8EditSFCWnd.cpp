@@ -312,8 +312,7 @@ void CR8EditSFCWnd::OnMButtonUp() {}
 void CR8EditSFCWnd::SelectCellAt(POINT pt)
 {
     const R8Point cell = view.CellFromPoint(pt);
-    if (!view.GetSelection().Contains(cell.x, cell.y))
-        MoveCaret(cell.x, cell.y, false);
+    MoveCaret(cell.x, cell.y, false);
 }
 
 void CR8EditSFCWnd::HideTooltip() {}

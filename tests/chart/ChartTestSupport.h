@@ -25,6 +25,20 @@ inline std::string Lines(std::initializer_list<std::string_view> lines)
     return text;
 }
 
+// Adds an element with the next key, as loading and inserting do.
+inline CR8EditSFCItem* Insert(CR8EditSFCDocData& doc, int code, int number, int column, int row)
+{
+    CR8EditSFCItem* item = doc.AddItem(code, number, column, row, nullptr);
+    item->SetKey(doc.TakeNextKey());
+    return item;
+}
+
+inline void Rebuild(CR8EditSFCDocData& doc)
+{
+    doc.RecomputeExtent();
+    doc.RebuildMatrix();
+}
+
 inline std::string FixturePath(const std::string& name)
 {
     return std::string(R8_CHART_FIXTURES) + "/" + name;

@@ -7,24 +7,13 @@
 #include <cstdio>
 #include <filesystem>
 
+using charttest::Insert;
 using charttest::Lines;
+using charttest::Rebuild;
 using charttest::Save;
 
 namespace
 {
-
-CR8EditSFCItem* Insert(CR8EditSFCDocData& doc, int code, int number, int column, int row)
-{
-    CR8EditSFCItem* item = doc.AddItem(code, number, column, row, nullptr);
-    item->SetKey(doc.TakeNextKey());
-    return item;
-}
-
-void Rebuild(CR8EditSFCDocData& doc)
-{
-    doc.RecomputeExtent();
-    doc.RebuildMatrix();
-}
 
 const std::string workedExample = Lines({
     "#info=SFCCHART", "@I1:0,0=1;Init", "@T2:1,0=2;",       "@S3:2,0=3;",

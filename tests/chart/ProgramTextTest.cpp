@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
+using charttest::Insert;
 using charttest::Lines;
+using charttest::Rebuild;
 using charttest::Save;
 
 namespace
 {
-
-CR8EditSFCItem* Insert(CR8EditSFCDocData& doc, int code, int number, int column, int row)
-{
-    CR8EditSFCItem* item = doc.AddItem(code, number, column, row, nullptr);
-    item->SetKey(doc.TakeNextKey());
-    return item;
-}
-
-void Rebuild(CR8EditSFCDocData& doc)
-{
-    doc.RecomputeExtent();
-    doc.RebuildMatrix();
-}
 
 std::string ProgramSection(const std::string& text)
 {
