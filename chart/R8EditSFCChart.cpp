@@ -81,39 +81,83 @@ void CR8EditSFCChart::FillHorizontal(int column, int row)
 
 void CR8EditSFCChart::ComputeLinks()
 {
-    // The fills of one row depend only on that row, left to right, and vertical
-    // fills touch only empty cells, so walking row by row gives the same words
-    // as walking column by column while reading the memory in order.
+    // Vertical fills touch only empty cells of one column, and the horizontal
+    // lines of a row read only that row's elements and line bits, so the two
+    // can be derived apart (and each again alone after a local change). The
+    // rows are walked in memory order.
+    for (int r = 0; r < GetHeight(); ++r)
+    {
+        for (int c = 0; c < GetWidth(); ++c)
+        {
+            if (At(c, r) & LINK_UP)
+                FillVertical(c, r);
+        }
+    }
+    for (int r = 0; r < GetHeight(); ++r)
+        DeriveRowLines(r);
+}
+
+void CR8EditSFCChart::DeriveRowLines(int row)
+{
     const std::uint16_t divergence = SFC_DIVERGENCE;
     const std::uint16_t convergence = SFC_CONVERGENCE;
+    for (int c = 0; c < GetWidth(); ++c)
+    {
+        const std::uint16_t w = At(c, row);
+        const bool branch = (w & divergence) == divergence || (w & convergence) == convergence;
+        if (branch && (w & (LINK_VUPPER | LINK_VLOWER)) != (LINK_VUPPER | LINK_VLOWER))
+            FillHorizontal(c, row);
+    }
+    for (int c = 0; c < GetWidth(); ++c)
+    {
+        std::uint16_t& w = At(c, row);
+        if (!(w & LINK_HLINE))
+            continue;
+        bool reachesRight = (w & LINK_USED) && !(w & LINK_FROM_LEFT);
+        if (!reachesRight && c < GetWidth() - 1)
+        {
+            const std::uint16_t v = At(c + 1, row);
+            reachesRight =
+                (v & LINK_HLINE) && ((v & LINK_FROM_LEFT) || !(v & (LINK_USED | LINK_BOX)));
+        }
+        if (reachesRight)
+            w |= LINK_HRIGHT;
+    }
+}
+
+void CR8EditSFCChart::RelinkColumn(int column)
+{
+    if (column < 0 || column >= GetWidth())
+        return;
     for (int r = 0; r < GetHeight(); ++r)
     {
-        for (int c = 0; c < GetWidth(); ++c)
-        {
-            const std::uint16_t w = At(c, r);
-            if (w & LINK_UP)
-                FillVertical(c, r);
-            const bool branch = (w & divergence) == divergence || (w & convergence) == convergence;
-            if (branch && (w & (LINK_VUPPER | LINK_VLOWER)) != (LINK_VUPPER | LINK_VLOWER))
-                FillHorizontal(c, r);
-        }
+        std::uint16_t& w = At(column, r);
+        if (!(w & LINK_USED))
+            w &= static_cast<std::uint16_t>(~(LINK_VUPPER | LINK_VLOWER));
     }
     for (int r = 0; r < GetHeight(); ++r)
     {
-        for (int c = 0; c < GetWidth(); ++c)
-        {
-            std::uint16_t& w = At(c, r);
-            if (!(w & LINK_HLINE))
-                continue;
-            bool reachesRight = (w & LINK_USED) && !(w & LINK_FROM_LEFT);
-            if (!reachesRight && c < GetWidth() - 1)
-            {
-                const std::uint16_t v = At(c + 1, r);
-                reachesRight =
-                    (v & LINK_HLINE) && ((v & LINK_FROM_LEFT) || !(v & (LINK_USED | LINK_BOX)));
-            }
-            if (reachesRight)
-                w |= LINK_HRIGHT;
-        }
+        if (At(column, r) & LINK_UP)
+            FillVertical(column, r);
     }
+}
+
+void CR8EditSFCChart::RelinkRow(int row, const std::vector<std::pair<int, std::uint16_t>>& codes)
+{
+    if (row < 0 || row >= GetHeight())
+        return;
+    for (int c = 0; c < GetWidth(); ++c)
+    {
+        std::uint16_t& w = At(c, row);
+        w = (w & LINK_USED) ? 0 : static_cast<std::uint16_t>(w & (LINK_VUPPER | LINK_VLOWER));
+    }
+    for (const auto& [column, code] : codes)
+        Set(column, row, code);
+    DeriveRowLines(row);
+}
+
+void CR8EditSFCMatrix::ResizeRows(int height)
+{
+    m_height = std::clamp(height, 0, SFC_MAX_ROWS);
+    m_words.resize(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
 }

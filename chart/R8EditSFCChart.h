@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // The largest grid the chart accepts: columns 0 to 9999 and rows 0 to 9999.
@@ -23,6 +24,8 @@ class CR8EditSFCMatrix
 public:
     // Negative sizes count as 0; every word becomes 0.
     void Reset(int width, int height);
+    // Keeps the width and the words of the rows that stay; new rows are 0.
+    void ResizeRows(int height);
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
     std::uint16_t Get(int column, int row) const;
@@ -52,8 +55,16 @@ public:
     // words: vertical fills between linked elements, horizontal lines between
     // branches and their partners, then the right-edge bits.
     void ComputeLinks();
+    // After the elements of one column moved within it (words of its element
+    // cells rewritten), derives that column's vertical fills again.
+    void RelinkColumn(int column);
+    // After the elements of one row changed: every element cell of the row
+    // is rewritten from codes (column, code), other cells keep only their
+    // vertical halves, and the row's lines are derived again.
+    void RelinkRow(int row, const std::vector<std::pair<int, std::uint16_t>>& codes);
 
 private:
+    void DeriveRowLines(int row);
     void FillVertical(int column, int row);
     void FillHorizontal(int column, int row);
 };

@@ -353,16 +353,14 @@ bool CR8EditSFCDoc::CanCut() const
     const CR8EditSFCDocView& view = View();
     const R8Rect cells = view.GetSelection();
     bool any = false;
-    for (const auto& [key, item] : GetPositionIndex())
-    {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c < cells.left || c > cells.right || r < cells.top || r > cells.bottom)
-            continue;
-        if (item->IsLocked())
-            return false;
-        any = true;
-    }
+    const bool locked = GetCellIndex().VisitRange(cells.left, cells.top, cells.right, cells.bottom,
+                                                  [&any](int, int, CR8EditSFCItem* item)
+                                                  {
+                                                      any = true;
+                                                      return item->IsLocked();
+                                                  });
+    if (locked)
+        return false;
     if (any)
         return true;
     const R8Point caret = view.GetCaret();

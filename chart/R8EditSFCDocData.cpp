@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <functional>
 #include <unordered_set>
 
 namespace
 {
-
-bool Before(int rowA, int columnA, int rowB, int columnB)
-{
-    return rowA < rowB || (rowA == rowB && columnA < columnB);
-}
 
 bool PassesFilter(const CR8EditSFCItem& item, int filter)
 {
@@ -47,6 +43,40 @@ void CR8EditSFCDocData::RebuildMatrix()
     for (const auto& item : GetItems())
         m_chart.Set(item->GetColumn(), item->GetRow(), static_cast<std::uint16_t>(item->GetType()));
     m_chart.ComputeLinks();
+}
+
+bool CR8EditSFCDocData::RelinkMovedDown(const CR8EditSFCItem& item, int fromRow)
+{
+    const int column = item.GetColumn();
+    const int row = item.GetRow();
+    if (HasIrregularCells() || m_chart.GetWidth() != m_width || m_chart.GetHeight() != m_height ||
+        fromRow < 0 || row != fromRow + 1 || row >= SFC_MAX_ROWS || column < 0 ||
+        column >= m_width)
+        return false;
+    // Moving down never narrows the chart and can only make it taller.
+    if (row >= m_height)
+    {
+        m_height = row + 1;
+        m_chart.ResizeRows(m_height);
+    }
+    m_chart.Set(column, fromRow, 0);
+    m_chart.Set(column, row, static_cast<std::uint16_t>(item.GetType()));
+    m_chart.RelinkColumn(column);
+    m_chart.RelinkRow(fromRow, RowCodes(fromRow));
+    m_chart.RelinkRow(row, RowCodes(row));
+    return true;
+}
+
+std::vector<std::pair<int, std::uint16_t>> CR8EditSFCDocData::RowCodes(int row) const
+{
+    std::vector<std::pair<int, std::uint16_t>> codes;
+    GetCellIndex().VisitRange(0, row, std::int64_t{m_chart.GetWidth()} - 1, row,
+                              [&codes](int c, int, const CR8EditSFCItem* element)
+                              {
+                                  codes.emplace_back(c, static_cast<std::uint16_t>(element->GetType()));
+                                  return false;
+                              });
+    return codes;
 }
 
 void CR8EditSFCDocData::Clear()
@@ -187,79 +217,88 @@ bool CR8EditSFCDocData::IsFollowedByTrans(int column, int row) const
 }
 
 // The scans of the grid cell by cell come down to the nearest reachable
-// element in reading order before or after the start cell.
+// element in reading order before or after the start cell, over the grid
+// plus one empty row and column.
+bool CR8EditSFCDocData::VisitGrid(std::int64_t left, std::int64_t top, std::int64_t right,
+                                  std::int64_t bottom,
+                                  const std::function<bool(CR8EditSFCItem*)>& visit) const
+{
+    return GetCellIndex().VisitRange(
+        std::max<std::int64_t>(left, 0), std::max<std::int64_t>(top, 0),
+        std::min<std::int64_t>(right, m_width), std::min<std::int64_t>(bottom, m_height),
+        [&visit](int, int, CR8EditSFCItem* item) { return visit(item); });
+}
+
+bool CR8EditSFCDocData::VisitAfter(const CR8EditSFCItem& from,
+                                   const std::function<bool(CR8EditSFCItem*)>& visit) const
+{
+    const std::int64_t c = from.GetColumn();
+    const std::int64_t r = from.GetRow();
+    return VisitGrid(c + 1, r, m_width, r, visit) || VisitGrid(0, r + 1, m_width, m_height, visit);
+}
+
+bool CR8EditSFCDocData::VisitBefore(const CR8EditSFCItem& from, bool inclusive,
+                                    const std::function<bool(CR8EditSFCItem*)>& visit) const
+{
+    const std::int64_t c = from.GetColumn();
+    const std::int64_t r = from.GetRow();
+    return VisitGrid(0, 0, m_width, r - 1, visit) ||
+           VisitGrid(0, r, inclusive ? c : c - 1, r, visit);
+}
+
 CR8EditSFCItem* CR8EditSFCDocData::FindNext(const CR8EditSFCItem* from, bool wrap, int filter) const
 {
-    CR8EditSFCItem* after = nullptr;
-    CR8EditSFCItem* first = nullptr;
-    for (const auto& [key, item] : GetPositionIndex())
+    CR8EditSFCItem* found = nullptr;
+    const auto take = [&found, filter](CR8EditSFCItem* item)
     {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c < 0 || c > m_width || r < 0 || r > m_height || !PassesFilter(*item, filter))
-            continue;
-        if (from && !Before(from->GetRow(), from->GetColumn(), r, c))
-        {
-            if (Before(r, c, from->GetRow(), from->GetColumn()) &&
-                (!first || Before(r, c, first->GetRow(), first->GetColumn())))
-                first = item;
-            continue;
-        }
-        if (!after || Before(r, c, after->GetRow(), after->GetColumn()))
-            after = item;
+        if (!PassesFilter(*item, filter))
+            return false;
+        found = item;
+        return true;
+    };
+    if (!from)
+    {
+        VisitGrid(0, 0, m_width, m_height, take);
+        return found;
     }
-    if (after)
-        return after;
-    return wrap ? first : nullptr;
+    if (VisitAfter(*from, take))
+        return found;
+    if (wrap)
+        VisitBefore(*from, false, take);
+    return found;
 }
 
 CR8EditSFCItem* CR8EditSFCDocData::FindPrevious(const CR8EditSFCItem* from, bool wrap,
                                                 int filter) const
 {
-    CR8EditSFCItem* before = nullptr;
-    CR8EditSFCItem* last = nullptr;
-    for (const auto& [key, item] : GetPositionIndex())
+    // The last one passing in the region wins.
+    CR8EditSFCItem* found = nullptr;
+    const auto keep = [&found, filter](CR8EditSFCItem* item)
     {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c < 0 || c > m_width || r < 0 || r > m_height || !PassesFilter(*item, filter))
-            continue;
-        if (from && !Before(r, c, from->GetRow(), from->GetColumn()))
-        {
-            if (Before(from->GetRow(), from->GetColumn(), r, c) &&
-                (!last || Before(last->GetRow(), last->GetColumn(), r, c)))
-                last = item;
-            continue;
-        }
-        if (!before || Before(before->GetRow(), before->GetColumn(), r, c))
-            before = item;
+        if (PassesFilter(*item, filter))
+            found = item;
+        return false;
+    };
+    if (!from)
+    {
+        VisitGrid(0, 0, m_width, m_height, keep);
+        return found;
     }
-    if (before)
-        return before;
-    return wrap ? last : nullptr;
+    VisitBefore(*from, false, keep);
+    if (!found && wrap)
+        VisitAfter(*from, keep);
+    return found;
 }
 
 std::vector<CR8EditSFCItem*> CR8EditSFCDocData::ItemsInRange(const R8Rect& range) const
 {
-    // Sorting plain (row, column) keys keeps the comparisons in cache; the
-    // elements themselves are touched once more only to be listed.
-    std::vector<std::pair<std::uint64_t, CR8EditSFCItem*>> keyed;
-    keyed.reserve(GetPositionIndex().size());
-    for (const auto& [key, item] : GetPositionIndex())
-    {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c >= range.left && c <= range.right && r >= range.top && r <= range.bottom)
-            keyed.emplace_back((static_cast<std::uint64_t>(static_cast<std::uint32_t>(r)) << 32) |
-                                   static_cast<std::uint32_t>(c),
-                               item);
-    }
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<CR8EditSFCItem*> items;
-    items.reserve(keyed.size());
-    for (const auto& entry : keyed)
-        items.push_back(entry.second);
+    GetCellIndex().VisitRange(range.left, range.top, range.right, range.bottom,
+                              [&items](int, int, CR8EditSFCItem* item)
+                              {
+                                  items.push_back(item);
+                                  return false;
+                              });
     return items;
 }
 
@@ -288,20 +327,18 @@ CR8EditSFCItem* CR8EditSFCDocData::Find(const R8SFCFindRecord& record, const R8R
         if (start->MatchFind(record))
             return start;
     }
-    // Once round the chart in reading order from the start element.
-    const std::vector<CR8EditSFCItem*> order = ItemsInRange({0, 0, m_width, m_height});
-    const auto next = std::find_if(
-        order.begin(), order.end(),
-        [start](const CR8EditSFCItem* item)
-        { return Before(start->GetRow(), start->GetColumn(), item->GetRow(), item->GetColumn()); });
-    const std::size_t from = static_cast<std::size_t>(next - order.begin());
-    for (std::size_t i = 0; i < order.size(); ++i)
+    // Once round the chart in reading order from the start element: what
+    // follows it, then from the top back to it.
+    CR8EditSFCItem* hit = nullptr;
+    const auto match = [&](CR8EditSFCItem* item)
     {
-        CR8EditSFCItem* item = order[(from + i) % order.size()];
         if (item == start)
-            break;
+            return true;
         if (item->MatchFind(record))
-            return item;
-    }
-    return nullptr;
+            hit = item;
+        return hit != nullptr;
+    };
+    if (!VisitAfter(*start, match))
+        VisitBefore(*start, true, match);
+    return hit;
 }

@@ -12,6 +12,7 @@
 #include "chart/R8Geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -54,6 +55,12 @@ public:
     // Writes the element codes into a fresh matrix of the extent (at most
     // SFC_MAX_COLUMNS x SFC_MAX_ROWS) and derives the lines.
     void RebuildMatrix();
+    // After MoveItem took the element one row down from fromRow, with extent
+    // and matrix current before the move: brings both to what RecomputeExtent
+    // and RebuildMatrix would give, touching only the element's column and the
+    // two rows. False, with nothing changed, when that cannot be done exactly;
+    // the caller then rebuilds.
+    bool RelinkMovedDown(const CR8EditSFCItem& item, int fromRow);
     // RemoveAll and extent 0 x 0 (the matrix keeps its words until rebuilt).
     void Clear();
 
@@ -126,8 +133,20 @@ protected:
     void SetLink(int column, int row, std::uint16_t word) { m_chart.Set(column, row, word); }
 
 private:
+    // (column, code) of the row's elements inside the matrix.
+    std::vector<std::pair<int, std::uint16_t>> RowCodes(int row) const;
     // Elements reachable by cell inside range, in reading order.
     std::vector<CR8EditSFCItem*> ItemsInRange(const R8Rect& range) const;
+    // Reading-order visits of the reachable elements within the grid plus
+    // one empty row and column, until visit answers true (the answer then).
+    bool VisitGrid(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                   const std::function<bool(CR8EditSFCItem*)>& visit) const;
+    // Those strictly after from in reading order.
+    bool VisitAfter(const CR8EditSFCItem& from,
+                    const std::function<bool(CR8EditSFCItem*)>& visit) const;
+    // Those before from (and at its cell when inclusive).
+    bool VisitBefore(const CR8EditSFCItem& from, bool inclusive,
+                     const std::function<bool(CR8EditSFCItem*)>& visit) const;
 
     CR8EditSFCChart m_chart;
     std::uint32_t m_nextKey = 1;

@@ -105,20 +105,18 @@ void CR8EditSFCDoc::DeleteSelection()
     std::vector<int> doomed;
     int notes = 0;
     // Only elements reachable by their cell: removing one drops its cell's key.
-    for (const auto& [key, item] : GetPositionIndex())
-    {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c < cells.left || c > cells.right || r < cells.top || r > cells.bottom)
-            continue;
-        if (item->IsLocked())
-            continue;
-        doomed.push_back(item->GetId());
-        if (item->IsNote())
-            ++notes;
-    }
-    for (int id : doomed)
-        RemoveItem(id);
+    GetCellIndex().VisitRange(cells.left, cells.top, cells.right, cells.bottom,
+                              [&](int, int, CR8EditSFCItem* item)
+                              {
+                                  if (!item->IsLocked())
+                                  {
+                                      doomed.push_back(item->GetId());
+                                      if (item->IsNote())
+                                          ++notes;
+                                  }
+                                  return false;
+                              });
+    RemoveItems(doomed);
     if (!doomed.empty())
         FinishChange();
 
@@ -165,14 +163,8 @@ bool CR8EditSFCDoc::MoveBlock(int column, int row, const R8Rect& outline)
     {
         if (c0 < 0 || r0 < 0 || c1 >= SFC_MAX_COLUMNS || r1 >= SFC_MAX_ROWS)
             return true;
-        for (const auto& [key, item] : GetPositionIndex())
-        {
-            const int c = item->GetColumn();
-            const int r = item->GetRow();
-            if (c >= c0 && c <= c1 && r >= r0 && r <= r1 && !inSelection(c, r))
-                return true;
-        }
-        return false;
+        return GetCellIndex().VisitRange(c0, r0, c1, r1, [&inSelection](int c, int r, CR8EditSFCItem*)
+                                         { return !inSelection(c, r); });
     };
     if (taken(targetLeft, targetTop, left + dx + (outline.right - outline.left),
               top + dy + (outline.bottom - outline.top)) ||
@@ -190,11 +182,12 @@ bool CR8EditSFCDoc::MoveBlock(int column, int row, const R8Rect& outline)
     // Visited from the side the block moves towards, so no element lands on
     // one that has not moved yet.
     std::vector<CR8EditSFCItem*> items;
-    for (const auto& [key, item] : GetPositionIndex())
-    {
-        if (inSelection(item->GetColumn(), item->GetRow()))
-            items.push_back(item);
-    }
+    GetCellIndex().VisitRange(selection.left, selection.top, selection.right, selection.bottom,
+                              [&items](int, int, CR8EditSFCItem* item)
+                              {
+                                  items.push_back(item);
+                                  return false;
+                              });
     const auto order = [shiftX, shiftY](const CR8EditSFCItem* a, const CR8EditSFCItem* b)
     {
         if (a->GetColumn() != b->GetColumn())

@@ -60,18 +60,12 @@ bool CR8EditSFCDoc::PasteFragment(std::string_view text, int dx, int dy, const R
     // whatever extent the caller gave - when every element line of the
     // fragment lands on a free cell of its own inside the grid. Nothing is
     // ever pasted over an element.
-    bool free = true;
     const std::int64_t left = extent.left + offsetX;
     const std::int64_t top = extent.top + offsetY;
     const std::int64_t right = extent.right + offsetX;
     const std::int64_t bottom = extent.bottom + offsetY;
-    for (const auto& [key, item] : GetPositionIndex())
-    {
-        const int c = item->GetColumn();
-        const int r = item->GetRow();
-        if (c >= left && c <= right && r >= top && r <= bottom)
-            free = false;
-    }
+    bool free = !GetCellIndex().VisitRange(left, top, right, bottom,
+                                           [](int, int, CR8EditSFCItem*) { return true; });
     {
         CR8EditSFCFile file;
         file.OpenReadText(text);

@@ -14,11 +14,22 @@ constexpr std::uint16_t USED_OR_LINE = LINK_USED | LINK_HLINE;
 // Moves the element at (column, row) one row down with everything below it in
 // its column and, when it stands on a horizontal line, the whole line with
 // its branches. Each shifted cell first shifts the line cells to its right
-// and what stands below it, and the matrix is rebuilt after each cell, so
-// the walks read the chart as it is at that moment. Elements that would pass
-// the last row are put back and the answer is false.
+// and what stands below it, and the matrix is brought up to date after each
+// cell, so the walks read the chart as it is at that moment. Elements that
+// would pass the last row are put back and the answer is false.
 bool CR8EditSFCDoc::ShiftDown(int column, int row, int stop)
 {
+    // The matrix is rebuilt whole once, then kept current by relinking only
+    // what each move touched (a rebuild per moved cell would make an insert
+    // cost the chart's size times the column's length).
+    bool current = false;
+    const auto bringUpToDate = [this, &current](const CR8EditSFCItem* moved, int fromRow)
+    {
+        if (current && (!moved || RelinkMovedDown(*moved, fromRow)))
+            return;
+        Rebuild();
+        current = true;
+    };
     struct Frame
     {
         int c;
@@ -39,7 +50,7 @@ bool CR8EditSFCDoc::ShiftDown(int column, int row, int stop)
             const std::uint16_t w = Word(f.c, f.r);
             if (!(w & USED_OR_LINE))
             {
-                Rebuild();
+                bringUpToDate(nullptr, 0);
                 frames.pop_back();
                 continue;
             }
@@ -96,15 +107,17 @@ bool CR8EditSFCDoc::ShiftDown(int column, int row, int stop)
             }
             continue;
         }
+        CR8EditSFCItem* shifted = nullptr;
         if (CR8EditSFCItem* item = ItemAt(f.a, f.r))
         {
             if (!ItemAt(f.a, f.r + 1))
             {
                 MoveItem(item->GetId(), f.a, f.r + 1);
                 moved.push_back(item->GetId());
+                shifted = item;
             }
         }
-        Rebuild();
+        bringUpToDate(shifted, f.r);
         frames.pop_back();
     }
 

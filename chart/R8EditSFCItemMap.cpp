@@ -2,12 +2,7 @@
 
 #include <algorithm>
 #include <limits>
-
-std::uint64_t CR8EditSFCItemMap::PositionKey(int column, int row)
-{
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32) |
-           static_cast<std::uint32_t>(row);
-}
+#include <unordered_set>
 
 std::uint64_t CR8EditSFCItemMap::NumberKey(int code, int number)
 {
@@ -41,7 +36,8 @@ CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int
     CR8EditSFCItem* raw = item.get();
     m_items.push_back(std::move(item));
     m_byId[raw->m_id] = raw;
-    m_byPosition[PositionKey(column, row)] = raw;
+    if (m_byCell.Put(column, row, raw) || !(code & LINK_USED))
+        m_irregular = true;
     SetNumberKey(*raw);
     return raw;
 }
@@ -53,16 +49,43 @@ void CR8EditSFCItemMap::RemoveItem(int id)
         return;
     CR8EditSFCItem* item = found->second;
     m_byId.erase(found);
-    m_byPosition.erase(PositionKey(item->m_column, item->m_row));
-    m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    UnindexItem(*item);
     // A former number that TakeNumber left behind must not outlive the
     // element it points to.
     if (m_formerKeys)
         std::erase_if(m_byNumber, [item](const auto& entry) { return entry.second == item; });
     auto entry = std::find_if(m_items.begin(), m_items.end(),
-                              [id](const auto& candidate) { return candidate->m_id == id; });
+                              [item](const auto& candidate) { return candidate.get() == item; });
     if (entry != m_items.end())
         m_items.erase(entry);
+}
+
+void CR8EditSFCItemMap::UnindexItem(const CR8EditSFCItem& item)
+{
+    m_byCell.Take(item.m_column, item.m_row);
+    m_byNumber.erase(NumberKey(item.m_type, item.m_number));
+}
+
+void CR8EditSFCItemMap::RemoveItems(const std::vector<int>& ids)
+{
+    // Unindexed one by one in the given order, as RemoveItem would, then
+    // deleted together.
+    std::unordered_set<const CR8EditSFCItem*> doomed;
+    for (int id : ids)
+    {
+        auto found = m_byId.find(id);
+        if (found == m_byId.end())
+            continue;
+        CR8EditSFCItem* item = found->second;
+        m_byId.erase(found);
+        UnindexItem(*item);
+        doomed.insert(item);
+    }
+    if (doomed.empty())
+        return;
+    if (m_formerKeys)
+        std::erase_if(m_byNumber, [&doomed](const auto& entry) { return doomed.count(entry.second) != 0; });
+    std::erase_if(m_items, [&doomed](const auto& item) { return doomed.count(item.get()) != 0; });
 }
 
 void CR8EditSFCItemMap::MoveItem(int id, int column, int row)
@@ -70,10 +93,11 @@ void CR8EditSFCItemMap::MoveItem(int id, int column, int row)
     CR8EditSFCItem* item = FindById(id);
     if (!item)
         return;
-    m_byPosition.erase(PositionKey(item->m_column, item->m_row));
+    m_byCell.Take(item->m_column, item->m_row);
     item->m_column = column;
     item->m_row = row;
-    m_byPosition[PositionKey(column, row)] = item;
+    if (m_byCell.Put(column, row, item))
+        m_irregular = true;
 }
 
 void CR8EditSFCItemMap::SetNumber(int id, int number)
@@ -116,8 +140,7 @@ bool CR8EditSFCItemMap::SwapItemStyle(int id)
 
 CR8EditSFCItem* CR8EditSFCItemMap::ItemAt(int column, int row) const
 {
-    auto found = m_byPosition.find(PositionKey(column, row));
-    return found == m_byPosition.end() ? nullptr : found->second;
+    return m_byCell.Find(column, row);
 }
 
 CR8EditSFCItem* CR8EditSFCItemMap::FindByNumber(int code, int number) const
@@ -142,8 +165,9 @@ void CR8EditSFCItemMap::RemoveAll()
 {
     m_byId.clear();
     m_byNumber.clear();
-    m_byPosition.clear();
+    m_byCell.Clear();
     m_formerKeys = false;
+    m_irregular = false;
     m_nextId = 1;
     m_nextNumber = 1;
     m_items.clear();
@@ -154,7 +178,6 @@ void CR8EditSFCItemMap::Reserve(std::size_t count)
     m_items.reserve(count);
     m_byId.reserve(count);
     m_byNumber.reserve(count);
-    m_byPosition.reserve(count);
 }
 
 void CR8EditSFCItemMap::ReloadAll()

@@ -2,6 +2,7 @@
 // by id, by number and by cell.
 #pragma once
 
+#include "chart/R8EditSFCCellIndex.h"
 #include "chart/R8EditSFCItem.h"
 
 #include <cstdint>
@@ -40,6 +41,9 @@ public:
     // whatever element they point to now, and every former number's key that
     // still points to it. An unknown id does nothing.
     void RemoveItem(int id);
+    // RemoveItem for each id, in one pass over the list (deleting a large
+    // selection stays linear).
+    void RemoveItems(const std::vector<int>& ids);
     void MoveItem(int id, int column, int row);
     void SetNumber(int id, int number);
     // Renumbering form of SetNumber: the key of the former number stays in the
@@ -74,27 +78,32 @@ public:
     void SetChangeTarget(CR8EditSFCChangeTarget* target) { m_changeTarget = target; }
     CR8EditSFCChangeTarget* GetChangeTarget() const { return m_changeTarget; }
 
+    // True once two elements were given the same cell, or an element a code
+    // without the used bit (only a malformed chart text or a crafted call
+    // does either): the cell index may then miss elements, and the matrix
+    // can only be rebuilt whole. Cleared by RemoveAll.
+    bool HasIrregularCells() const { return m_irregular; }
+
 protected:
-    // Every element the cell index reaches, with its cell as the key's cell.
-    const std::unordered_map<std::uint64_t, CR8EditSFCItem*>& GetPositionIndex() const
-    {
-        return m_byPosition;
-    }
+    // Every element the cell index reaches, in reading order.
+    const CR8EditSFCCellIndex& GetCellIndex() const { return m_byCell; }
 
     // The number index's key: steps of every kind share one space.
     static std::uint64_t NumberKey(int code, int number);
 
 private:
-    static std::uint64_t PositionKey(int column, int row);
     void SetNumberKey(CR8EditSFCItem& item);
+    // Drops the element's cell key and number key, whatever they point to.
+    void UnindexItem(const CR8EditSFCItem& item);
 
     std::unordered_map<int, CR8EditSFCItem*> m_byId;
     std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byNumber;
-    std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byPosition;
+    CR8EditSFCCellIndex m_byCell;
     CR8EditSFCItemList m_items;
     int m_nextId = 1;
     int m_nextNumber = 1;
     CR8EditSFCChangeTarget* m_changeTarget = nullptr;
     // Set once TakeNumber has left a former number's key in the index.
     bool m_formerKeys = false;
+    bool m_irregular = false;
 };

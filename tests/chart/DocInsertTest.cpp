@@ -216,3 +216,41 @@ TEST_F(DocTest, NothingIsPushedPastTheLastRow)
     reloaded.LoadFromText(Text());
     EXPECT_EQ(reloaded.GetItems().size(), 4u);
 }
+
+// Shifting keeps the link matrix current by relinking only what each move
+// touched; the words must be those a whole rebuild derives, at every cell of
+// charts with lines, branches on both sides and macro bodies.
+TEST_F(DocTest, ShiftingLeavesTheMatrixOfAWholeRebuild)
+{
+    for (const char* name : {"divergence.sfc", "simultaneous.sfc", "convergence.sfc",
+                             "partners.sfc", "partners-right.sfc", "macro.sfc", "worked-example.sfc"})
+    {
+        const std::string text = charttest::ReadBytes(charttest::FixturePath(name));
+        Load(text);
+        const int width = doc.GetWidth();
+        const int height = doc.GetHeight();
+        int shifted = 0;
+        for (int r = 0; r < height; ++r)
+        {
+            for (int c = 0; c < width; ++c)
+            {
+                Load(text);
+                if (!doc.ItemAt(c, r) || !doc.MakeRoom(c, r))
+                    continue;
+                ++shifted;
+                const CR8EditSFCChart kept = doc.GetChart();
+                const int keptWidth = doc.GetWidth();
+                const int keptHeight = doc.GetHeight();
+                charttest::Rebuild(doc);
+                ASSERT_EQ(keptWidth, doc.GetWidth()) << name << " at " << c << "," << r;
+                ASSERT_EQ(keptHeight, doc.GetHeight()) << name << " at " << c << "," << r;
+                ASSERT_EQ(kept.GetHeight(), doc.GetChart().GetHeight()) << name;
+                for (int y = 0; y < doc.GetHeight(); ++y)
+                    for (int x = 0; x < doc.GetWidth(); ++x)
+                        ASSERT_EQ(kept.Get(x, y), doc.GetLink(x, y))
+                            << name << " shifted at " << c << "," << r << ", word " << x << "," << y;
+            }
+        }
+        EXPECT_GT(shifted, 0) << name;
+    }
+}
