@@ -31,11 +31,17 @@ struct EditFixture
 {
     BenchView view;
     CR8EditSFCDoc doc;
+    // Generated, then loaded from its text as an opened chart is.
     explicit EditFixture(std::size_t elements)
     {
+        CR8EditSFCDocData generated;
         ChartGeneratorOptions options;
         options.elements = elements;
-        GenerateChart(doc, options);
+        GenerateChart(generated, options);
+        std::string text;
+        generated.SaveToString(nullptr, text);
+        doc.LoadFromText(text);
+        doc.EmptyUndoStack();
         doc.SetView(&view);
     }
 };

@@ -8,6 +8,29 @@
 namespace
 {
 
+// Cells a walk entered. A walk enters one or a few cells, so a short list is
+// searched in place; a long line of branches switches to hashing.
+class EnteredCells
+{
+public:
+    // True when the key is new.
+    bool Insert(std::uint64_t key)
+    {
+        if (!m_many.empty())
+            return m_many.insert(key).second;
+        if (std::find(m_few.begin(), m_few.end(), key) != m_few.end())
+            return false;
+        m_few.push_back(key);
+        if (m_few.size() > 32)
+            m_many.insert(m_few.begin(), m_few.end());
+        return true;
+    }
+
+private:
+    std::vector<std::uint64_t> m_few;
+    std::unordered_set<std::uint64_t> m_many;
+};
+
 bool PassesFilter(const CR8EditSFCItem& item, int filter)
 {
     return filter == 0 || ((filter & 1) && item.IsBookmark()) ||
@@ -98,7 +121,7 @@ bool CR8EditSFCDocData::CollectSuccessors(int column, int row,
         int column;
     };
     std::vector<Walk> walks;
-    std::unordered_set<std::uint64_t> entered;
+    EnteredCells entered;
     bool found = false;
 
     // From a cell down to what follows it: appends a boxed element or starts a
@@ -107,7 +130,7 @@ bool CR8EditSFCDocData::CollectSuccessors(int column, int row,
     {
         const std::uint64_t key =
             (std::uint64_t{static_cast<std::uint32_t>(c)} << 32) | static_cast<std::uint32_t>(r);
-        if (!entered.insert(key).second)
+        if (!entered.Insert(key))
             return;
         if (!(GetLink(c, r) & LINK_DOWN))
             return;

@@ -115,8 +115,20 @@ public:
     // sharing a number, the last in reading order, as a fresh load of the
     // chart text would index them, so the program never depends on the
     // index's history.
-    using CR8EditSFCProgramIndex = std::unordered_map<std::uint64_t, const CR8EditSFCItem*>;
-    CR8EditSFCProgramIndex MakeProgramIndex() const;
+    // Only macro bodies ask it, and only for steps and macro steps: it is
+    // built on the first question and holds just those.
+    class CR8EditSFCProgramIndex
+    {
+    public:
+        explicit CR8EditSFCProgramIndex(const CR8EditSFCDocData& doc) : m_doc(doc) {}
+        const CR8EditSFCItem* Find(int code, int number) const;
+
+    private:
+        const CR8EditSFCDocData& m_doc;
+        mutable bool m_built = false;
+        mutable std::unordered_map<std::uint64_t, const CR8EditSFCItem*> m_byKey;
+    };
+    CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
                    const CR8EditSFCProgramIndex& index) const;

@@ -6,22 +6,24 @@
 
 #include <limits>
 
-namespace
-{
 
-std::string Unsigned(int value)
+const CR8EditSFCItem* CR8EditSFCDocData::CR8EditSFCProgramIndex::Find(int code, int number) const
 {
-    return std::to_string(static_cast<std::uint32_t>(value));
-}
-
-} // namespace
-
-CR8EditSFCDocData::CR8EditSFCProgramIndex CR8EditSFCDocData::MakeProgramIndex() const
-{
-    CR8EditSFCProgramIndex index;
-    for (const CR8EditSFCItem* item : ItemsInRange({0, 0, m_width, m_height}))
-        index[NumberKey(item->GetType(), item->GetNumber())] = item;
-    return index;
+    if (!m_built)
+    {
+        m_built = true;
+        // Only steps and macro steps are asked for.
+        const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
+        const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
+        for (const CR8EditSFCItem* item : m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height}))
+        {
+            const std::uint64_t key = NumberKey(item->GetType(), item->GetNumber());
+            if ((key >> 32) == steps || (key >> 32) == macros)
+                m_byKey[key] = item;
+        }
+    }
+    const auto found = m_byKey.find(NumberKey(code, number));
+    return found == m_byKey.end() ? nullptr : found->second;
 }
 
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const
@@ -32,18 +34,13 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
                                   const CR8EditSFCProgramIndex& index) const
 {
-    const auto find = [&index](int code, int number) -> const CR8EditSFCItem*
-    {
-        const auto found = index.find(NumberKey(code, number));
-        return found == index.end() ? nullptr : found->second;
-    };
     int column = item.GetColumn();
     int row = item.GetRow();
     if (item.GetType() == SFC_END_STEP)
     {
         // The end of a macro body goes on where its macro step goes on.
         const CR8EditSFCItem* top = FindChainTop(column, row);
-        const CR8EditSFCItem* macro = top ? find(SFC_MACRO, top->GetNumber()) : nullptr;
+        const CR8EditSFCItem* macro = top ? index.Find(SFC_MACRO, top->GetNumber()) : nullptr;
         if (!macro)
             return;
         column = macro->GetColumn();
@@ -52,11 +49,14 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
     std::vector<CR8EditSFCItem*> successors;
     if (!CollectSuccessors(column, row, successors))
         return;
-    std::string line = "_next";
+    // Written in pieces: "_next", then " GSn" or " GTn" for each successor
+    // the program names, separated by commas, then ";".
+    file.Write("_next");
     bool first = true;
     for (const CR8EditSFCItem* next : successors)
     {
-        std::string entry;
+        const char* prefix = nullptr;
+        int number = 0;
         switch (next->GetType())
         {
         case SFC_STEP:
@@ -64,28 +64,34 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
         case SFC_END_STEP:
         case SFC_INIT_STEP:
         case SFC_JUMP:
-            entry = " GS" + Unsigned(next->GetNumber());
+            prefix = " GS";
+            number = next->GetNumber();
             break;
         case SFC_TRANS:
-            entry = " GT" + Unsigned(next->GetNumber());
+            prefix = " GT";
+            number = next->GetNumber();
             break;
         case SFC_MACRO:
             // A macro step stands for the begin step of its body.
-            if (const CR8EditSFCItem* begin = find(SFC_STEP, next->GetNumber()))
-                entry = " GS" + Unsigned(begin->GetNumber());
+            if (const CR8EditSFCItem* begin = index.Find(SFC_STEP, next->GetNumber()))
+            {
+                prefix = " GS";
+                number = begin->GetNumber();
+            }
             break;
         default:
             break;
         }
-        if (entry.empty())
+        if (!prefix)
             continue;
         if (!first)
-            line += ",";
-        line += entry;
+            file.Write(",");
+        file.Write(prefix);
+        file.WriteNumber(static_cast<std::uint32_t>(number));
         first = false;
     }
-    line += ";";
-    file.WriteLine(line);
+    file.Write(";");
+    file.EndLine();
 }
 
 std::string CR8EditSFCDocData::RenameReferences(std::string_view text,

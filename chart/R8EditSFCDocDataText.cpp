@@ -86,7 +86,8 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
         line += '=';
         number(static_cast<std::uint32_t>(item->GetNumber()));
         line += ';';
-        r8sfc::AppendEscapedLineBreaks(line, item->GetText(SFC_TEXT_NOTE));
+        if (const std::string* note = item->TextOf(SFC_TEXT_NOTE))
+            r8sfc::AppendEscapedLineBreaks(line, *note);
         file.WriteLine(line);
     }
     file.WriteLine("#endinfo");

@@ -1,5 +1,7 @@
 #include "chart/R8EditSFCFile.h"
 
+#include <charconv>
+
 #include "chart/R8SFCText.h"
 
 #include <cerrno>
@@ -123,6 +125,13 @@ void CR8EditSFCFile::Write(std::string_view bytes)
         if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
             m_writeFailed = true;
     }
+}
+
+void CR8EditSFCFile::WriteNumber(std::uint32_t value)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Write(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void CR8EditSFCFile::WriteLine(std::string_view text)

@@ -3,6 +3,7 @@
 // disk file, appending to a string. Opening a mode closes the previous one.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -32,6 +33,11 @@ public:
     bool ReadLine(std::string& line);
     // The text, then CR LF unless the text already ends with CR LF.
     void WriteLine(std::string_view text);
+    // A line written in pieces, without building it first: bytes as they
+    // are, a number in decimal (as unsigned), then EndLine's CR LF.
+    void Write(std::string_view bytes);
+    void WriteNumber(std::uint32_t value);
+    void EndLine() { Write("\r\n"); }
     // Empties text, then appends every line, each with CR LF, up to the end or
     // a line beginning with prefix (without regard to case).
     void ReadUntil(std::string_view prefix, std::string& text);
@@ -48,8 +54,6 @@ private:
         WriteDisk,
         WriteString
     };
-
-    void Write(std::string_view bytes);
 
     Mode m_mode = Mode::None;
     std::string m_buffer; // the text being read, disk or memory

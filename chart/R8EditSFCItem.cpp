@@ -1,5 +1,7 @@
 #include "chart/R8EditSFCItem.h"
 
+#include "chart/R8EditSFCFile.h"
+
 #include "chart/R8EditSFCItemJump.h"
 #include "chart/R8EditSFCItemNote.h"
 #include "chart/R8EditSFCItemStep.h"
@@ -51,9 +53,35 @@ bool CR8EditSFCItem::SetActivity(int)
 
 void CR8EditSFCItem::SetText(int, const std::string&) {}
 
-std::string CR8EditSFCItem::GetText(int) const
+void CR8EditSFCItem::WriteBlockHeader(CR8EditSFCFile& file, std::string_view prefix,
+                                      R8Point origin) const
 {
-    return std::string();
+    const auto relative = [](int value, int from)
+    { return static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - from); };
+    file.Write("#sfc=");
+    file.Write(prefix);
+    file.WriteNumber(static_cast<std::uint32_t>(m_number));
+    file.Write("(");
+    file.WriteNumber(relative(m_column, origin.x));
+    file.Write(",");
+    file.WriteNumber(relative(m_row, origin.y));
+    file.Write(")");
+    file.EndLine();
+}
+
+void CR8EditSFCItem::WriteNamedLine(CR8EditSFCFile& file, std::string_view keyword,
+                                    std::string_view prefix) const
+{
+    file.Write(keyword);
+    file.Write(prefix);
+    file.WriteNumber(static_cast<std::uint32_t>(m_number));
+    file.Write(";");
+    file.EndLine();
+}
+
+const std::string* CR8EditSFCItem::TextOf(int) const
+{
+    return nullptr;
 }
 
 int CR8EditSFCItem::GetLanguage(int) const

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CR8EditSFCFile;
 class CR8NoteParent;
@@ -98,7 +99,13 @@ public:
     virtual bool SetActivity(int value);
     virtual bool HasActions() const { return false; }
     virtual void SetText(int index, const std::string& text);
-    virtual std::string GetText(int index) const;
+    // A copy of the text; TextOf reads it in place (null for no such text).
+    std::string GetText(int index) const
+    {
+        const std::string* text = TextOf(index);
+        return text ? *text : std::string();
+    }
+    virtual const std::string* TextOf(int index) const;
     virtual int GetLanguage(int index) const;
     // Writes the code block with cells relative to origin (the written range's
     // left and top).
@@ -134,6 +141,11 @@ public:
 
 protected:
     void StoreLock(int locked) { m_locked = locked; }
+    // "#sfc=<prefix><number>(<column>,<row>)" with the cell relative to origin.
+    void WriteBlockHeader(CR8EditSFCFile& file, std::string_view prefix, R8Point origin) const;
+    // "<keyword><prefix><number>;"
+    void WriteNamedLine(CR8EditSFCFile& file, std::string_view keyword,
+                        std::string_view prefix) const;
     void StoreType(int type) { m_type = type; }
 
 private:

@@ -18,6 +18,32 @@ void CR8EditSFCItemMap::SetNumberKey(CR8EditSFCItem& item)
         m_byNumber[NumberKey(item.m_type, item.m_number)] = &item;
 }
 
+CR8EditSFCItem* CR8EditSFCItemMap::IdSlot(int id) const
+{
+    if (id >= 0 && id < kDenseIds)
+        return static_cast<std::size_t>(id) < m_byId.size() ? m_byId[static_cast<std::size_t>(id)] : nullptr;
+    auto found = m_byIdBeyond.find(id);
+    return found == m_byIdBeyond.end() ? nullptr : found->second;
+}
+
+void CR8EditSFCItemMap::SetIdSlot(int id, CR8EditSFCItem* item)
+{
+    if (id >= 0 && id < kDenseIds)
+    {
+        if (static_cast<std::size_t>(id) >= m_byId.size())
+        {
+            if (!item)
+                return;
+            m_byId.resize(static_cast<std::size_t>(id) + 1, nullptr);
+        }
+        m_byId[static_cast<std::size_t>(id)] = item;
+    }
+    else if (item)
+        m_byIdBeyond[id] = item;
+    else
+        m_byIdBeyond.erase(id);
+}
+
 CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int row,
                                            CR8NoteParent* noteParent)
 {
@@ -35,7 +61,7 @@ CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int
     item->m_row = row;
     CR8EditSFCItem* raw = item.get();
     m_items.push_back(std::move(item));
-    m_byId[raw->m_id] = raw;
+    SetIdSlot(raw->m_id, raw);
     if (m_byCell.Put(column, row, raw) || !(code & LINK_USED))
         m_irregular = true;
     SetNumberKey(*raw);
@@ -44,11 +70,10 @@ CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int
 
 void CR8EditSFCItemMap::RemoveItem(int id)
 {
-    auto found = m_byId.find(id);
-    if (found == m_byId.end())
+    CR8EditSFCItem* item = IdSlot(id);
+    if (!item)
         return;
-    CR8EditSFCItem* item = found->second;
-    m_byId.erase(found);
+    SetIdSlot(id, nullptr);
     UnindexItem(*item);
     // A former number that TakeNumber left behind must not outlive the
     // element it points to.
@@ -73,11 +98,10 @@ void CR8EditSFCItemMap::RemoveItems(const std::vector<int>& ids)
     std::unordered_set<const CR8EditSFCItem*> doomed;
     for (int id : ids)
     {
-        auto found = m_byId.find(id);
-        if (found == m_byId.end())
+        CR8EditSFCItem* item = IdSlot(id);
+        if (!item)
             continue;
-        CR8EditSFCItem* item = found->second;
-        m_byId.erase(found);
+        SetIdSlot(id, nullptr);
         UnindexItem(*item);
         doomed.insert(item);
     }
@@ -157,13 +181,13 @@ CR8EditSFCItem* CR8EditSFCItemMap::FindNumbered(int code, int number) const
 
 CR8EditSFCItem* CR8EditSFCItemMap::FindById(int id) const
 {
-    auto found = m_byId.find(id);
-    return found == m_byId.end() ? nullptr : found->second;
+    return IdSlot(id);
 }
 
 void CR8EditSFCItemMap::RemoveAll()
 {
     m_byId.clear();
+    m_byIdBeyond.clear();
     m_byNumber.clear();
     m_byCell.Clear();
     m_formerKeys = false;
@@ -176,7 +200,7 @@ void CR8EditSFCItemMap::RemoveAll()
 void CR8EditSFCItemMap::Reserve(std::size_t count)
 {
     m_items.reserve(count);
-    m_byId.reserve(count);
+    m_byId.reserve(std::min<std::size_t>(count + 1, kDenseIds));
     m_byNumber.reserve(count);
 }
 

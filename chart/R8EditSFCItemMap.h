@@ -96,7 +96,13 @@ private:
     // Drops the element's cell key and number key, whatever they point to.
     void UnindexItem(const CR8EditSFCItem& item);
 
-    std::unordered_map<int, CR8EditSFCItem*> m_byId;
+    // Ids are handed out in sequence from 1, so most are a slot in a vector;
+    // only ids past the vector's bound go to the map.
+    static constexpr int kDenseIds = 1 << 22;
+    CR8EditSFCItem* IdSlot(int id) const;
+    void SetIdSlot(int id, CR8EditSFCItem* item);
+    std::vector<CR8EditSFCItem*> m_byId;
+    std::unordered_map<int, CR8EditSFCItem*> m_byIdBeyond;
     std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byNumber;
     CR8EditSFCCellIndex m_byCell;
     CR8EditSFCItemList m_items;

@@ -27,9 +27,9 @@ void CR8EditSFCItemNote::SetText(int index, const std::string& text)
         m_box->SetNoteText(r8sfc::TrimRight(text));
 }
 
-std::string CR8EditSFCItemNote::GetText(int index) const
+const std::string* CR8EditSFCItemNote::TextOf(int index) const
 {
-    return IsTextIndex(index) ? m_text : std::string();
+    return IsTextIndex(index) ? &m_text : nullptr;
 }
 
 void CR8EditSFCItemNote::Reload()

@@ -12,7 +12,7 @@ public:
     void SetLock(int locked) override { StoreLock(locked); }
     // The note text for every text index.
     void SetText(int index, const std::string& text) override;
-    std::string GetText(int index) const override;
+    const std::string* TextOf(int index) const override;
     bool IsNote() const override { return true; }
     int GetItemType() const override { return 8; }
     void Reload() override;

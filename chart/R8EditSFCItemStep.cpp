@@ -6,16 +6,6 @@
 #include <string_view>
 #include <utility>
 
-namespace
-{
-
-std::string GeneratedName(int number)
-{
-    return "GS" + std::to_string(static_cast<std::uint32_t>(number));
-}
-
-} // namespace
-
 bool CR8EditSFCItemStep::MatchFind(const R8SFCFindRecord& record) const
 {
     if (IsMacroCode())
@@ -93,12 +83,12 @@ void CR8EditSFCItemStep::SetText(int index, const std::string& text)
         *field = text;
 }
 
-std::string CR8EditSFCItemStep::GetText(int index) const
+const std::string* CR8EditSFCItemStep::TextOf(int index) const
 {
     const std::string* field = Field(index);
     if (!field)
-        return std::string();
-    return IsMacroCode() ? m_note : *field;
+        return nullptr;
+    return IsMacroCode() ? &m_note : field;
 }
 
 int CR8EditSFCItemStep::GetLanguage(int index) const
@@ -115,8 +105,7 @@ void CR8EditSFCItemStep::WriteCode(CR8EditSFCFile& file, R8Point origin) const
         return;
     if (m_main.empty() && m_p1.empty() && m_n.empty() && m_p0.empty())
         return;
-    file.WriteLine(r8sfc::CodeBlockHeader(GeneratedName(GetNumber()), GetColumn(), GetRow(),
-                                          origin.x, origin.y));
+    WriteBlockHeader(file, "GS", origin);
     file.WriteLine(m_main);
     const std::pair<const char*, const std::string*> actions[] = {
         {"__BEGIN_P1", &m_p1}, {"__BEGIN_N", &m_n}, {"__BEGIN_P0", &m_p0}};
@@ -138,10 +127,10 @@ bool CR8EditSFCItemStep::WriteDeclaration(CR8EditSFCFile& file) const
     case SFC_STEP:
     case SFC_BEGIN_STEP:
     case SFC_END_STEP:
-        file.WriteLine("_step " + GeneratedName(GetNumber()) + ";");
+        WriteNamedLine(file, "_step ", "GS");
         return true;
     case SFC_INIT_STEP:
-        file.WriteLine("_step _init " + GeneratedName(GetNumber()) + ";");
+        WriteNamedLine(file, "_step _init ", "GS");
         return true;
     default:
         return false;

@@ -16,7 +16,7 @@ public:
     // A macro step reads its note for every index but writes into the
     // action fields.
     void SetText(int index, const std::string& text) override;
-    std::string GetText(int index) const override;
+    const std::string* TextOf(int index) const override;
     int GetLanguage(int index) const override;
     void WriteCode(CR8EditSFCFile& file, R8Point origin) const override;
     bool WriteDeclaration(CR8EditSFCFile& file) const override;

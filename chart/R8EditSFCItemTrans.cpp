@@ -3,16 +3,6 @@
 #include "chart/R8EditSFCFile.h"
 #include "chart/R8SFCText.h"
 
-namespace
-{
-
-std::string GeneratedName(int number)
-{
-    return "GT" + std::to_string(static_cast<std::uint32_t>(number));
-}
-
-} // namespace
-
 bool CR8EditSFCItemTrans::MatchFind(const R8SFCFindRecord& record) const
 {
     return SFCMatchNumbered(record, "GT", "T", GetNumber());
@@ -31,28 +21,27 @@ void CR8EditSFCItemTrans::SetText(int index, const std::string& text)
         m_note = text;
 }
 
-std::string CR8EditSFCItemTrans::GetText(int index) const
+const std::string* CR8EditSFCItemTrans::TextOf(int index) const
 {
     if (index == SFC_TEXT_MAIN)
-        return m_condition;
+        return &m_condition;
     if (index == SFC_TEXT_NOTE)
-        return m_note;
-    return std::string();
+        return &m_note;
+    return nullptr;
 }
 
 void CR8EditSFCItemTrans::WriteCode(CR8EditSFCFile& file, R8Point origin) const
 {
     if (m_condition.empty())
         return;
-    file.WriteLine(r8sfc::CodeBlockHeader(GeneratedName(GetNumber()), GetColumn(), GetRow(),
-                                          origin.x, origin.y));
+    WriteBlockHeader(file, "GT", origin);
     file.WriteLine(m_condition);
     file.WriteLine("#sfc=end");
 }
 
 bool CR8EditSFCItemTrans::WriteDeclaration(CR8EditSFCFile& file) const
 {
-    file.WriteLine("_trans " + GeneratedName(GetNumber()) + ";");
+    WriteNamedLine(file, "_trans ", "GT");
     return true;
 }
 

@@ -11,7 +11,7 @@ public:
     void SetLock(int locked) override { StoreLock(locked); }
     bool HasCode() const override { return true; }
     void SetText(int index, const std::string& text) override;
-    std::string GetText(int index) const override;
+    const std::string* TextOf(int index) const override;
     // The language of the condition, whatever the index.
     int GetLanguage(int) const override { return SFCCodeLanguage(m_condition); }
     void WriteCode(CR8EditSFCFile& file, R8Point origin) const override;
