@@ -10,8 +10,10 @@ CommandMonitorRecord MakeRecord(HWND editor, const char* className)
     CommandMonitorRecord record;
     std::memset(&record, 0, sizeof record);
     record.window = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(editor));
+    // Cut so the field always ends in a NUL for the monitor that reads it.
     if (className != nullptr)
-        std::strncpy(record.className, className, sizeof record.className);
+        std::memcpy(record.className, className,
+                    strnlen(className, sizeof record.className - 1));
     return record;
 }
 
