@@ -1,6 +1,7 @@
 #include "chart/R8EditSFCFile.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "chart/R8SFCText.h"
 
@@ -103,10 +104,13 @@ bool CR8EditSFCFile::ReadLine(std::string& line)
     }
     if (m_mode != Mode::ReadText)
         return false;
-    // A plain scan: find_first_of would search the set once per character.
-    std::size_t end = 0;
-    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
-        ++end;
+    // The line ends at its first CR or LF: LF found first, then a CR looked
+    // for only before it (both searches run a word at a time).
+    const char* begin = rest.data();
+    const void* lf = std::memchr(begin, '\n', rest.size());
+    std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : rest.size();
+    if (const void* cr = std::memchr(begin, '\r', end))
+        end = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
     line.assign(rest.substr(0, end));
     m_pos += end;
     if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\r')
