@@ -124,9 +124,15 @@ public:
         const CR8EditSFCItem* Find(int code, int number) const;
 
     private:
+        // Open addressing in one array: a save builds it for every element,
+        // so no node is allocated per entry. A null element marks a free slot.
+        using Slot = std::pair<std::uint64_t, const CR8EditSFCItem*>;
+        void Build() const;
+        std::size_t Home(std::uint64_t key) const;
+
         const CR8EditSFCDocData& m_doc;
         mutable bool m_built = false;
-        mutable std::unordered_map<std::uint64_t, const CR8EditSFCItem*> m_byKey;
+        mutable std::vector<Slot> m_slots;
     };
     CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;

@@ -7,23 +7,48 @@
 #include <limits>
 
 
+std::size_t CR8EditSFCDocData::CR8EditSFCProgramIndex::Home(std::uint64_t key) const
+{
+    // Fibonacci hashing spreads neighbouring numbers over the table.
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (m_slots.size() - 1);
+}
+
+void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
+{
+    m_built = true;
+    // Only steps and macro steps are asked for.
+    const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
+    const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
+    const std::vector<CR8EditSFCItem*> items =
+        m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height});
+    std::size_t size = 16;
+    while (size < 2 * items.size())
+        size *= 2;
+    m_slots.assign(size, Slot{0, nullptr});
+    for (const CR8EditSFCItem* item : items)
+    {
+        const std::uint64_t key = NumberKey(item->GetType(), item->GetNumber());
+        if ((key >> 32) != steps && (key >> 32) != macros)
+            continue;
+        // Of several elements with one key, the last in reading order stays.
+        std::size_t i = Home(key);
+        while (m_slots[i].second && m_slots[i].first != key)
+            i = (i + 1) & (m_slots.size() - 1);
+        m_slots[i] = {key, item};
+    }
+}
+
 const CR8EditSFCItem* CR8EditSFCDocData::CR8EditSFCProgramIndex::Find(int code, int number) const
 {
     if (!m_built)
+        Build();
+    const std::uint64_t key = NumberKey(code, number);
+    for (std::size_t i = Home(key); m_slots[i].second; i = (i + 1) & (m_slots.size() - 1))
     {
-        m_built = true;
-        // Only steps and macro steps are asked for.
-        const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
-        const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
-        for (const CR8EditSFCItem* item : m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height}))
-        {
-            const std::uint64_t key = NumberKey(item->GetType(), item->GetNumber());
-            if ((key >> 32) == steps || (key >> 32) == macros)
-                m_byKey[key] = item;
-        }
+        if (m_slots[i].first == key)
+            return m_slots[i].second;
     }
-    const auto found = m_byKey.find(NumberKey(code, number));
-    return found == m_byKey.end() ? nullptr : found->second;
+    return nullptr;
 }
 
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const
