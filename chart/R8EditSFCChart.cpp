@@ -8,9 +8,14 @@ void CR8EditSFCMatrix::Reset(int width, int height)
 {
     m_width = std::clamp(width, 0, SFC_MAX_COLUMNS);
     m_height = std::clamp(height, 0, SFC_MAX_ROWS);
-    // A fresh vector, so a large chart's words are given back when it shrinks.
-    m_words = std::vector<std::uint16_t>(static_cast<std::size_t>(m_width) *
-                                         static_cast<std::size_t>(m_height));
+    // The words are kept where they are while the size stays about the same:
+    // a fresh block of a large chart's size comes from the system each time,
+    // page by page. A chart that shrank to less than half gives them back.
+    const std::size_t count = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
+    if (count <= m_words.capacity() && count >= m_words.capacity() / 2)
+        m_words.assign(count, 0);
+    else
+        m_words = std::vector<std::uint16_t>(count);
 }
 
 std::uint16_t CR8EditSFCMatrix::Get(int column, int row) const
