@@ -82,9 +82,9 @@ void InsertStepInTheMiddle(benchmark::State& state)
     }
 }
 
-// One undo and one redo command, as a key press gives them: the insert's
+// One undo or one redo command, as a key press gives it: the insert's
 // follow-up record (the transition), restored from its snapshot.
-void UndoInsert(benchmark::State& state)
+void UndoOrRedoTheFollowUp(benchmark::State& state, bool undo)
 {
     EditFixture f(static_cast<std::size_t>(state.range(0)));
     const R8Point middle{0, f.doc.GetHeight() / 2};
@@ -93,30 +93,24 @@ void UndoInsert(benchmark::State& state)
         state.PauseTiming();
         f.view.caret = middle;
         f.doc.InsertStep();
+        if (!undo)
+            f.doc.UndoRedoStep(true);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(f.doc.UndoRedoStep(true));
+        benchmark::DoNotOptimize(f.doc.UndoRedoStep(undo));
         state.PauseTiming();
         UndoAll(f.doc);
         state.ResumeTiming();
     }
 }
 
+void UndoInsert(benchmark::State& state)
+{
+    UndoOrRedoTheFollowUp(state, true);
+}
+
 void RedoInsert(benchmark::State& state)
 {
-    EditFixture f(static_cast<std::size_t>(state.range(0)));
-    const R8Point middle{0, f.doc.GetHeight() / 2};
-    for (auto _ : state)
-    {
-        state.PauseTiming();
-        f.view.caret = middle;
-        f.doc.InsertStep();
-        f.doc.UndoRedoStep(true);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(f.doc.UndoRedoStep(false));
-        state.PauseTiming();
-        UndoAll(f.doc);
-        state.ResumeTiming();
-    }
+    UndoOrRedoTheFollowUp(state, false);
 }
 
 void Renumber(benchmark::State& state)

@@ -30,10 +30,6 @@ public:
     template <class Visit>
     bool VisitRange(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                     Visit&& visit) const;
-    template <class Visit> bool VisitAll(Visit&& visit) const
-    {
-        return VisitRange(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, visit);
-    }
 
 private:
     struct Entry

@@ -1,8 +1,8 @@
 #include "chart/R8EditSFCDocData.h"
 
 #include <algorithm>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <unordered_set>
 
 namespace

@@ -6,7 +6,6 @@
 
 #include <limits>
 
-
 std::size_t CR8EditSFCDocData::CR8EditSFCProgramIndex::Home(std::uint64_t key) const
 {
     // Fibonacci hashing spreads neighbouring numbers over the table.

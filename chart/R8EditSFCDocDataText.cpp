@@ -2,12 +2,12 @@
 #include "chart/ChartPlatform.h"
 #include "chart/R8EditSFCDocData.h"
 
-#include <charconv>
 #include "chart/R8EditSFCFile.h"
 #include "chart/R8SFCText.h"
 #include "support/TextCase.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -80,9 +80,9 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
         line += SFCTypeLetter(item->GetType());
         number(item->GetKey());
         line += ':';
-        number(static_cast<std::uint32_t>(static_cast<std::int64_t>(item->GetRow()) - range.top));
+        number(r8sfc::RelativeCell(item->GetRow(), range.top));
         line += ',';
-        number(static_cast<std::uint32_t>(static_cast<std::int64_t>(item->GetColumn()) - range.left));
+        number(r8sfc::RelativeCell(item->GetColumn(), range.left));
         line += '=';
         number(static_cast<std::uint32_t>(item->GetNumber()));
         line += ';';

@@ -1,11 +1,10 @@
 #include "chart/R8EditSFCFile.h"
 
-#include <charconv>
-#include <cstring>
-
 #include "chart/R8SFCText.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cstring>
 
 CR8EditSFCFile::~CR8EditSFCFile()
 {

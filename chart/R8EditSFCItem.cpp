@@ -1,7 +1,6 @@
 #include "chart/R8EditSFCItem.h"
 
 #include "chart/R8EditSFCFile.h"
-
 #include "chart/R8EditSFCItemJump.h"
 #include "chart/R8EditSFCItemNote.h"
 #include "chart/R8EditSFCItemStep.h"
@@ -56,15 +55,13 @@ void CR8EditSFCItem::SetText(int, const std::string&) {}
 void CR8EditSFCItem::WriteBlockHeader(CR8EditSFCFile& file, std::string_view prefix,
                                       R8Point origin) const
 {
-    const auto relative = [](int value, int from)
-    { return static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - from); };
     file.Write("#sfc=");
     file.Write(prefix);
     file.WriteNumber(static_cast<std::uint32_t>(m_number));
     file.Write("(");
-    file.WriteNumber(relative(m_column, origin.x));
+    file.WriteNumber(r8sfc::RelativeCell(m_column, origin.x));
     file.Write(",");
-    file.WriteNumber(relative(m_row, origin.y));
+    file.WriteNumber(r8sfc::RelativeCell(m_row, origin.y));
     file.Write(")");
     file.EndLine();
 }

@@ -10,16 +10,9 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-std::string RelativeCell(int value, int origin)
+std::uint32_t RelativeCell(int value, int origin)
 {
-    return std::to_string(static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - origin));
-}
-
-std::string CodeBlockHeader(std::string_view name, int column, int row, int originColumn,
-                            int originRow)
-{
-    return "#sfc=" + std::string(name) + "(" + RelativeCell(column, originColumn) + "," +
-           RelativeCell(row, originRow) + ")";
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(value) - origin);
 }
 
 std::uint32_t ReadDecimal(std::string_view text, std::size_t pos)

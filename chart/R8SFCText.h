@@ -31,12 +31,8 @@ std::string UnescapeLineBreaks(std::string_view text);
 std::string TrimRight(std::string_view text);
 
 // A cell coordinate relative to the written range's corner, as the text writes
-// it (unsigned decimal).
-std::string RelativeCell(int value, int origin);
-
-// "#sfc=<name>(<column>,<row>)" with the cell relative to the origin.
-std::string CodeBlockHeader(std::string_view name, int column, int row, int originColumn,
-                            int originRow);
+// it (in unsigned decimal).
+std::uint32_t RelativeCell(int value, int origin);
 
 bool IsDigit(char c);
 
