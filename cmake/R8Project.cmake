@@ -64,6 +64,6 @@ endfunction()
 # The headless Wine prefix lives in the build folder; ./run setup creates it.
 function(r8_wine_environment test)
   set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;WINEARCH=win32"
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;${R8_WINE_ENV}"
     TIMEOUT 600)
 endfunction()

@@ -55,7 +55,8 @@ void CR8EditSFCApp::InitInstance(HINSTANCE module)
     WNDCLASSA editor = {};
     editor.style = CS_DBLCLKS | CS_GLOBALCLASS;
     editor.lpfnWndProc = EditorWindowProc;
-    editor.cbWndExtra = 4;
+    // One object pointer per window: four bytes in the 32-bit DLL.
+    editor.cbWndExtra = sizeof(void*);
     editor.hInstance = module;
     editor.lpszClassName = kEditorClassName;
     editorAtom = RegisterClassA(&editor);
@@ -63,7 +64,7 @@ void CR8EditSFCApp::InitInstance(HINSTANCE module)
     WNDCLASSA tooltip = {};
     tooltip.style = CS_GLOBALCLASS;
     tooltip.lpfnWndProc = TooltipWindowProc;
-    tooltip.cbWndExtra = 4;
+    tooltip.cbWndExtra = sizeof(void*);
     tooltip.hInstance = module;
     tooltip.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     tooltip.lpszClassName = kTooltipClassName;

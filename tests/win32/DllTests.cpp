@@ -40,7 +40,7 @@ TEST(Module, RegistersBothClassesAsTabled)
     wc.cbSize = sizeof wc;
     ASSERT_TRUE(GetClassInfoExA(lib.module, "R8EditSFC", &wc));
     EXPECT_EQ(wc.style, 0x4008u);
-    EXPECT_EQ(wc.cbWndExtra, 4);
+    EXPECT_EQ(wc.cbWndExtra, static_cast<int>(sizeof(void*))); // 4 in the 32-bit DLL
     EXPECT_EQ(wc.hCursor, nullptr);
     EXPECT_EQ(wc.hbrBackground, nullptr);
 
@@ -49,7 +49,7 @@ TEST(Module, RegistersBothClassesAsTabled)
 
     ASSERT_TRUE(GetClassInfoExA(lib.module, "R8EditSFCTooltip", &wc));
     EXPECT_EQ(wc.style, 0x4000u);
-    EXPECT_EQ(wc.cbWndExtra, 4);
+    EXPECT_EQ(wc.cbWndExtra, static_cast<int>(sizeof(void*))); // 4 in the 32-bit DLL
     EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
     EXPECT_EQ(wc.hbrBackground, nullptr);
 }
