@@ -66,9 +66,9 @@ std::uint16_t CR8EditSFCDoc::Word(int column, int row) const
 
 // --- change frame ---
 
-std::string CR8EditSFCDoc::BeforeText() const
+std::string CR8EditSFCDoc::BeforeText()
 {
-    std::string text;
+    std::string text = m_undoRedo.TakeSpareText();
     SaveToString(nullptr, text);
     return text;
 }
@@ -84,9 +84,10 @@ void CR8EditSFCDoc::NotifyChanged()
     SetModified(true);
     if (CR8EditSFCChangeTarget* target = GetChangeTarget())
     {
-        std::string text;
+        std::string text = m_undoRedo.TakeSpareText();
         SaveToString(nullptr, text);
         target->ChangeProgram(text);
+        m_undoRedo.KeepSpareText(std::move(text));
     }
 }
 
@@ -110,11 +111,11 @@ void CR8EditSFCDoc::RepaintItem(const CR8EditSFCItem& item)
 
 // --- undo and redo ---
 
-bool CR8EditSFCDoc::SaveUndoSnapshot(const std::string& text)
+bool CR8EditSFCDoc::SaveUndoSnapshot(std::string text)
 {
     CR8EditUndoCommand command;
-    command.SetSnapshot(text);
-    m_undoRedo.RecordUndo(&command, false);
+    command.SetSnapshot(std::move(text));
+    m_undoRedo.RecordUndo(std::move(command), false);
     return true;
 }
 
@@ -143,7 +144,7 @@ bool CR8EditSFCDoc::UndoRedoStep(bool undo)
 
 bool CR8EditSFCDoc::ApplyUndoCommand(CR8EditUndoCommand& command)
 {
-    std::string current;
+    std::string current = m_undoRedo.TakeSpareText();
     SaveToString(nullptr, current);
     bool applied = false;
     if (command.IsApplicable())
@@ -168,13 +169,17 @@ bool CR8EditSFCDoc::ApplyUndoCommand(CR8EditUndoCommand& command)
             if (found->second.second)
                 item->ToggleBookmark();
         }
+        // The snapshot just loaded is done with; its room serves the next one.
+        m_undoRedo.KeepSpareText(command.TakeText());
         command.SetText(std::move(current));
         applied = true;
     }
-    if (m_redoInProgress)
-        m_undoRedo.RecordUndo(&command, true);
     else
-        m_undoRedo.RecordRedo(&command);
+        m_undoRedo.KeepSpareText(std::move(current));
+    if (m_redoInProgress)
+        m_undoRedo.RecordUndo(std::move(command), true);
+    else
+        m_undoRedo.RecordRedo(std::move(command));
     return applied;
 }
 
@@ -184,14 +189,14 @@ bool CR8EditSFCDoc::SetItemText(CR8EditSFCItem* item, int index, const std::stri
 {
     if (IsReadOnly())
         return false;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     if (item)
     {
         item->SetText(index, text);
         RepaintItem(*item);
         NotifyChanged();
     }
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     return item != nullptr;
 }
 
@@ -220,7 +225,7 @@ bool CR8EditSFCDoc::SwapStyleAt(int column, int row)
 {
     if (IsReadOnly())
         return false;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     bool swapped = false;
     if (CR8EditSFCItem* item = ItemAt(column, row))
     {
@@ -232,7 +237,7 @@ bool CR8EditSFCDoc::SwapStyleAt(int column, int row)
             View().RepaintAll();
         }
     }
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     return swapped;
 }
 

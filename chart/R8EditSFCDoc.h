@@ -137,7 +137,7 @@ public:
 
     // --- undo and redo ---
     // Records text as one undo step and discards every redo step.
-    bool SaveUndoSnapshot(const std::string& text);
+    bool SaveUndoSnapshot(std::string text);
     // One step back (undo) or forward; true when a snapshot was applied.
     bool UndoRedoStep(bool undo);
     bool ApplyUndoCommand(CR8EditUndoCommand& command);
@@ -159,7 +159,7 @@ private:
     std::uint16_t Word(int column, int row) const;
 
     // Change frame.
-    std::string BeforeText() const;
+    std::string BeforeText();
     void Rebuild();
     void NotifyChanged();
     void FinishChange();

@@ -120,7 +120,14 @@ public:
     class CR8EditSFCProgramIndex
     {
     public:
-        explicit CR8EditSFCProgramIndex(const CR8EditSFCDocData& doc) : m_doc(doc) {}
+        // items, when given, are the whole chart's elements in reading order
+        // (what ItemsInRange answers for the chart's extent), kept by the
+        // caller while the index lives; without them the index gathers its own.
+        explicit CR8EditSFCProgramIndex(const CR8EditSFCDocData& doc,
+                                        const std::vector<CR8EditSFCItem*>* items = nullptr)
+            : m_doc(doc), m_items(items)
+        {
+        }
         const CR8EditSFCItem* Find(int code, int number) const;
 
     private:
@@ -131,10 +138,14 @@ public:
         std::size_t Home(std::uint64_t key) const;
 
         const CR8EditSFCDocData& m_doc;
+        const std::vector<CR8EditSFCItem*>* m_items;
         mutable bool m_built = false;
         mutable std::vector<Slot> m_slots;
     };
-    CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
+    CR8EditSFCProgramIndex MakeProgramIndex(const std::vector<CR8EditSFCItem*>* items = nullptr) const
+    {
+        return CR8EditSFCProgramIndex(*this, items);
+    }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
                    const CR8EditSFCProgramIndex& index) const;
@@ -170,6 +181,9 @@ private:
     std::uint32_t m_nextKey = 1;
     bool m_readOnly = false;
     bool m_modified = false;
+    // The size of the last whole text written, so the next one is written
+    // into room made once rather than grown by copying.
+    mutable std::size_t m_textSizeHint = 0;
     int m_width = 0;
     int m_height = 0;
     CR8NoteParent* m_noteParent = nullptr;

@@ -18,17 +18,25 @@ void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
     // Only steps and macro steps are asked for.
     const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
     const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
-    const std::vector<CR8EditSFCItem*> items =
-        m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height});
-    std::size_t size = 16;
-    while (size < 2 * items.size())
-        size *= 2;
-    m_slots.assign(size, Slot{0, nullptr});
+    std::vector<CR8EditSFCItem*> own;
+    if (!m_items)
+        own = m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height});
+    const std::vector<CR8EditSFCItem*>& items = m_items ? *m_items : own;
+    // The keys are gathered first, so the table is sized for them alone and
+    // stays small enough to be written at random cheaply.
+    std::vector<Slot> keys;
     for (const CR8EditSFCItem* item : items)
     {
         const std::uint64_t key = NumberKey(item->GetType(), item->GetNumber());
-        if ((key >> 32) != steps && (key >> 32) != macros)
-            continue;
+        if ((key >> 32) == steps || (key >> 32) == macros)
+            keys.emplace_back(key, item);
+    }
+    std::size_t size = 16;
+    while (size < 2 * keys.size())
+        size *= 2;
+    m_slots.assign(size, Slot{0, nullptr});
+    for (const auto& [key, item] : keys)
+    {
         // Of several elements with one key, the last in reading order stays.
         std::size_t i = Home(key);
         while (m_slots[i].second && m_slots[i].first != key)
@@ -118,6 +126,24 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
     file.EndLine();
 }
 
+namespace
+{
+
+// Whether the text holds "GS" (either case) and a digit: a code without one
+// names no step, and renaming would leave it as it is.
+bool NamesAStep(std::string_view text)
+{
+    for (std::size_t i = 0; i + 2 < text.size(); ++i)
+    {
+        if ((text[i] == 'G' || text[i] == 'g') && (text[i + 1] == 'S' || text[i + 1] == 's') &&
+            r8sfc::IsDigit(text[i + 2]))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string CR8EditSFCDocData::RenameReferences(std::string_view text,
                                                 const CR8EditSFCNumberMap& map)
 {
@@ -201,9 +227,12 @@ bool CR8EditSFCDocData::ApplyRenumbering(const CR8EditSFCNumberMap& map,
         {
             for (int index : item->IsStep() ? stepTexts : transTexts)
             {
-                const std::string before = item->GetText(index);
-                const std::string after = RenameReferences(before, map);
-                if (after != before)
+                // Read in place, and rewritten only when it names a step.
+                const std::string* before = item->TextOf(index);
+                if (!before || !NamesAStep(*before))
+                    continue;
+                std::string after = RenameReferences(*before, map);
+                if (after != *before)
                 {
                     item->SetText(index, after);
                     changed = true;

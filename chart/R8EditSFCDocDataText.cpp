@@ -91,7 +91,10 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
         file.WriteLine(line);
     }
     file.WriteLine("#endinfo");
-    const CR8EditSFCProgramIndex index = MakeProgramIndex();
+    // The whole chart's elements serve the program index as well.
+    const bool whole = range.left == 0 && range.top == 0 && range.right == m_width &&
+                       range.bottom == m_height;
+    const CR8EditSFCProgramIndex index = MakeProgramIndex(whole ? &items : nullptr);
     for (const CR8EditSFCItem* item : items)
     {
         if (!item->WriteDeclaration(file))
@@ -105,10 +108,15 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
 bool CR8EditSFCDocData::SaveToString(const R8Rect* range, std::string& text) const
 {
     CR8EditSFCFile file;
+    const std::size_t start = text.size();
+    if (!range)
+        text.reserve(start + m_textSizeHint + m_textSizeHint / 16);
     file.OpenWriteString(text);
     const R8Rect whole{0, 0, m_width, m_height};
     const bool any = WriteChart(range ? *range : whole, file);
     file.Close();
+    if (!range)
+        m_textSizeHint = text.size() - start;
     if (!any)
         text.clear();
     return any;
@@ -161,6 +169,8 @@ void CR8EditSFCDocData::LoadFromText(std::string_view text)
 {
     Clear();
     Reserve(CountElementLines(text));
+    // The chart written again is about the text it came from.
+    m_textSizeHint = text.size();
     CR8EditSFCFile file;
     file.OpenReadText(text);
     ReadChart(file);

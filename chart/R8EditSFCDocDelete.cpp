@@ -98,7 +98,7 @@ void CR8EditSFCDoc::DeleteSelection()
 {
     if (IsReadOnly())
         return;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     const CR8EditSFCDocView& view = View();
     const R8Rect cells = view.GetSelection();
 
@@ -131,7 +131,7 @@ void CR8EditSFCDoc::DeleteSelection()
         ShiftUp(caret.x, caret.y + 1, caret.x);
         FinishChange();
     }
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
 }
 
 bool CR8EditSFCDoc::MoveBlock(int column, int row, const R8Rect& outline)
@@ -178,7 +178,7 @@ bool CR8EditSFCDoc::MoveBlock(int column, int row, const R8Rect& outline)
     if (shiftX == 0 && shiftY == 0)
         return true;
 
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     // Visited from the side the block moves towards, so no element lands on
     // one that has not moved yet.
     std::vector<CR8EditSFCItem*> items;
@@ -201,6 +201,6 @@ bool CR8EditSFCDoc::MoveBlock(int column, int row, const R8Rect& outline)
                  static_cast<int>(item->GetRow() + shiftY));
     }
     FinishChange();
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     return true;
 }

@@ -48,7 +48,7 @@ bool CR8EditSFCDoc::PasteFragment(std::string_view text, int dx, int dy, const R
 {
     if (IsReadOnly())
         return true;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     std::int64_t offsetX = dx;
     std::int64_t offsetY = dy;
     if (extent.left + offsetX < 0)
@@ -172,7 +172,7 @@ bool CR8EditSFCDoc::PasteFragment(std::string_view text, int dx, int dy, const R
         ApplyRenumbering(numbers, list);
     }
     FinishChange();
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     return free;
 }
 

@@ -144,14 +144,14 @@ bool CR8EditSFCDoc::MakeRoom(int column, int row)
 {
     if (IsReadOnly())
         return false;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     if (ItemAt(column, row))
     {
         if (!ShiftDown(column, row, column))
             return false;
         NotifyChanged();
     }
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     return true;
 }
 

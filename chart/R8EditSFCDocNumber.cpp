@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace
@@ -23,23 +24,54 @@ bool CR8EditSFCDoc::Renumber()
     const auto& all = GetItems();
     if (std::any_of(all.begin(), all.end(), [](const auto& item) { return item->IsLocked(); }))
         return false;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
+
+    // The elements column by column, each column from the top. Reading order
+    // gives them row by row; a counting pass over the columns turns that
+    // round without a sort (a chart past the grid's width is sorted).
+    std::vector<std::pair<int, CR8EditSFCItem*>> cells;
+    cells.reserve(all.size());
+    GetCellIndex().VisitRange(0, 0, GetWidth(), GetHeight(),
+                              [&cells](int c, int, CR8EditSFCItem* item)
+                              {
+                                  cells.emplace_back(c, item);
+                                  return false;
+                              });
+    std::vector<std::pair<int, CR8EditSFCItem*>> byColumn(cells.size());
+    if (GetWidth() < SFC_MAX_COLUMNS)
+    {
+        std::vector<std::size_t> next(static_cast<std::size_t>(GetWidth()) + 2, 0);
+        for (const auto& cell : cells)
+            ++next[static_cast<std::size_t>(cell.first) + 1];
+        for (std::size_t c = 1; c < next.size(); ++c)
+            next[c] += next[c - 1];
+        for (const auto& cell : cells)
+            byColumn[next[static_cast<std::size_t>(cell.first)]++] = cell;
+    }
+    else
+    {
+        byColumn = cells;
+        std::stable_sort(byColumn.begin(), byColumn.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
 
     std::int64_t last = 0;
     CR8EditSFCNumberMap map;
-    for (int x = 0; x <= GetWidth(); ++x)
+    for (std::size_t k = 0; k < byColumn.size();)
     {
         // The column starts at the first hundred-plus-one above every number
-        // given so far.
+        // given so far (a column without elements gives none, so only those
+        // with elements are visited).
+        const int x = byColumn[k].first;
         std::int64_t start = std::int64_t{100} * x + 1;
         if (start <= last)
             start += 100 * ((last - start) / 100 + 1);
         std::int64_t stepCounter = start;
         std::int64_t transCounter = start;
-        for (int r = 0; r <= GetHeight(); ++r)
+        for (; k < byColumn.size() && byColumn[k].first == x; ++k)
         {
-            CR8EditSFCItem* item = ItemAt(x, r);
-            if (!item || item->GetNumber() >= RENUMBER_KEEP_FROM)
+            CR8EditSFCItem* item = byColumn[k].second;
+            if (item->GetNumber() >= RENUMBER_KEEP_FROM)
                 continue;
             std::int64_t* counter = nullptr;
             if (item->IsStep())
@@ -66,7 +98,7 @@ bool CR8EditSFCDoc::Renumber()
     ApplyRenumbering(map, list);
     NotifyChanged();
     SetNextNumber(static_cast<int>(std::min<std::int64_t>(last + 1, INT32_MAX)));
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     View().RepaintAll();
     return true;
 }
@@ -94,7 +126,7 @@ bool CR8EditSFCDoc::EnterReference(int digit)
     const CR8EditSFCItem* holder = FindByNumber(item->GetType(), number);
     if (holder && holder != item && !holder->IsJump())
         return false;
-    const std::string before = BeforeText();
+    std::string before = BeforeText();
     SetNumber(id, number);
     // As for any number given explicitly, the counter never hands it out
     // again (a jump's number is its target's, not a number of its own).
@@ -109,7 +141,7 @@ bool CR8EditSFCDoc::EnterReference(int digit)
         ApplyRenumbering(map, list);
     }
     NotifyChanged();
-    SaveUndoSnapshot(before);
+    SaveUndoSnapshot(std::move(before));
     View().RepaintAll();
     return true;
 }

@@ -10,22 +10,41 @@ std::unique_ptr<CR8EditUndoCommand> CopyOf(const CR8EditUndoCommand& command)
     return copy;
 }
 
+std::unique_ptr<CR8EditUndoCommand> TakeOver(CR8EditUndoCommand& command)
+{
+    auto taken = std::make_unique<CR8EditUndoCommand>();
+    taken->TakeFrom(command);
+    return taken;
+}
+
 } // namespace
 
 void CR8EditUndoRedo::RecordUndo(const CR8EditUndoCommand* command, bool keepRedo)
 {
     if (!command)
         return;
-    m_undo.Push(CopyOf(*command));
+    KeepSpareOf(m_undo.Push(CopyOf(*command)));
     if (!keepRedo)
-        m_redo.ClearHistory();
+        KeepSpareOf(m_redo.ClearKeepingOne());
 }
 
 void CR8EditUndoRedo::RecordRedo(const CR8EditUndoCommand* command)
 {
     if (!command)
         return;
-    m_redo.Push(CopyOf(*command));
+    KeepSpareOf(m_redo.Push(CopyOf(*command)));
+}
+
+void CR8EditUndoRedo::RecordUndo(CR8EditUndoCommand&& command, bool keepRedo)
+{
+    KeepSpareOf(m_undo.Push(TakeOver(command)));
+    if (!keepRedo)
+        KeepSpareOf(m_redo.ClearKeepingOne());
+}
+
+void CR8EditUndoRedo::RecordRedo(CR8EditUndoCommand&& command)
+{
+    KeepSpareOf(m_redo.Push(TakeOver(command)));
 }
 
 bool CR8EditUndoRedo::PopInto(CR8EditUndoStack& stack, CR8EditUndoCommand* target)
@@ -35,7 +54,8 @@ bool CR8EditUndoRedo::PopInto(CR8EditUndoStack& stack, CR8EditUndoCommand* targe
     std::unique_ptr<CR8EditUndoCommand> head = stack.Pop();
     if (!head)
         return false;
-    target->CopyFrom(head.get());
+    // The popped step is the caller's now: its text moves rather than copies.
+    target->TakeFrom(*head);
     return true;
 }
 
@@ -53,6 +73,8 @@ void CR8EditUndoRedo::ClearHistory()
 {
     m_undo.ClearHistory();
     m_redo.ClearHistory();
+    // Swapped out: assigning an empty string would keep the room.
+    std::string().swap(m_spare);
 }
 
 int CR8EditUndoRedo::SetLimit(int size)
@@ -61,4 +83,25 @@ int CR8EditUndoRedo::SetLimit(int size)
     m_redo.SetLimit(size);
     ClearHistory();
     return size;
+}
+
+std::string CR8EditUndoRedo::TakeSpareText()
+{
+    std::string spare;
+    spare.swap(m_spare);
+    spare.clear();
+    return spare;
+}
+
+void CR8EditUndoRedo::KeepSpareText(std::string&& text)
+{
+    if (text.capacity() > m_spare.capacity())
+        m_spare = std::move(text);
+}
+
+void CR8EditUndoRedo::KeepSpareOf(std::unique_ptr<CR8EditUndoCommand> command)
+{
+    if (!command)
+        return;
+    KeepSpareText(command->TakeText());
 }

@@ -18,13 +18,16 @@ public:
     CR8EditUndoStack& operator=(const CR8EditUndoStack&) = delete;
 
     // Adds the command at the head; a null command is ignored. When the count
-    // then passes the limit, the command at the tail is destroyed (one per
-    // push), so a limit of 0 or less keeps nothing.
-    void Push(std::unique_ptr<CR8EditUndoCommand> command);
+    // then passes the limit, the command at the tail leaves the stack (one per
+    // push), so a limit of 0 or less keeps nothing; it is answered, so its
+    // text's room can serve again, or null when none left.
+    std::unique_ptr<CR8EditUndoCommand> Push(std::unique_ptr<CR8EditUndoCommand> command);
     // Detaches the head; null when the stack is empty.
     std::unique_ptr<CR8EditUndoCommand> Pop();
     bool HasCommands() const { return !m_commands.empty(); }
     void ClearHistory();
+    // ClearHistory, answering the newest command that was on the stack (or null).
+    std::unique_ptr<CR8EditUndoCommand> ClearKeepingOne();
 
     int GetLimit() const { return m_limit; }
     void SetLimit(int limit) { m_limit = limit; }

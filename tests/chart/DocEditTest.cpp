@@ -143,6 +143,23 @@ TEST_F(DocTest, RenumberColumnByColumn)
     EXPECT_EQ(doc.ItemAt(0, 0)->GetNumber(), 7);
 }
 
+// A column's hundred comes from its place, whatever columns before it are
+// empty, also for an element past the grid's width (only a crafted call puts
+// one there).
+TEST_F(DocTest, RenumberNumbersEachColumnByItsPlace)
+{
+    Load(Chart({"@S1:0,0=7;", "@T2:1,0=3;", "@S3:0,5=8;"}));
+    doc.AddItem(SFC_STEP, 9, SFC_MAX_COLUMNS + 1, 1, nullptr);
+    doc.RecomputeExtent();
+    doc.RebuildMatrix();
+    EXPECT_TRUE(doc.Renumber());
+    EXPECT_EQ(doc.ItemAt(0, 0)->GetNumber(), 1);
+    EXPECT_EQ(doc.ItemAt(0, 1)->GetNumber(), 1);
+    EXPECT_EQ(doc.ItemAt(5, 0)->GetNumber(), 501);
+    EXPECT_EQ(doc.ItemAt(SFC_MAX_COLUMNS + 1, 1)->GetNumber(), 100 * (SFC_MAX_COLUMNS + 1) + 1);
+    EXPECT_EQ(doc.GetNextNumber(), 100 * (SFC_MAX_COLUMNS + 1) + 2);
+}
+
 TEST_F(DocTest, RenumberTakesTheNextFreeHundredAfterALongColumn)
 {
     std::vector<std::string> lines;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -131,6 +132,60 @@ TEST(UndoRedo, PopCopiesIntoTheCallersCommand)
     CR8EditUndoCommand redone;
     EXPECT_TRUE(history.PopRedo(&redone));
     EXPECT_EQ(redone.GetText(), "a");
+}
+
+// A command given up is taken over whole (kind and text) and left empty; the
+// stacks and their rules are the same as for the copying forms.
+TEST(UndoRedo, RecordingAMovedCommandTakesItOver)
+{
+    CR8EditUndoRedo history;
+    CR8EditUndoCommand redo(UNDO_KIND_SNAPSHOT, "redo");
+    history.RecordRedo(std::move(redo));
+    EXPECT_EQ(redo.GetKind(), UNDO_KIND_EMPTY);
+    EXPECT_EQ(redo.GetText(), "");
+    ASSERT_TRUE(history.CanRedo());
+
+    CR8EditUndoCommand kept(UNDO_KIND_SNAPSHOT, "kept");
+    history.RecordUndo(std::move(kept), true);
+    EXPECT_TRUE(history.CanRedo());
+    CR8EditUndoCommand dropped(2, "drops redo");
+    history.RecordUndo(std::move(dropped), false);
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(Texts(history.GetUndoStack()), (std::vector<std::string>{"drops redo", "kept"}));
+    EXPECT_EQ(history.GetUndoStack().GetAt(0)->GetKind(), 2);
+
+    CR8EditUndoCommand self(UNDO_KIND_SNAPSHOT, "self");
+    self.TakeFrom(self);
+    EXPECT_EQ(self.GetText(), "self");
+}
+
+// A snapshot that leaves the history (past the limit, or a redo step an edit
+// discards) lends its room to the next one; clearing the history frees it.
+TEST(UndoRedo, ASnapshotLeavingTheHistoryLeavesItsRoomAsSpare)
+{
+    const std::string big(100000, 'x');
+    CR8EditUndoRedo history;
+    EXPECT_EQ(history.TakeSpareText().capacity(), std::string().capacity());
+    history.SetLimit(1);
+    history.RecordUndo(CR8EditUndoCommand(UNDO_KIND_SNAPSHOT, big), false);
+    EXPECT_EQ(history.TakeSpareText().capacity(), std::string().capacity());
+    history.RecordUndo(CR8EditUndoCommand(UNDO_KIND_SNAPSHOT, "small"), false);
+    std::string spare = history.TakeSpareText();
+    EXPECT_TRUE(spare.empty());
+    EXPECT_GE(spare.capacity(), big.size());
+    EXPECT_EQ(Texts(history.GetUndoStack()), (std::vector<std::string>{"small"}));
+    // Taken once only.
+    EXPECT_LT(history.TakeSpareText().capacity(), big.size());
+
+    history.RecordRedo(CR8EditUndoCommand(UNDO_KIND_SNAPSHOT, big));
+    history.RecordUndo(CR8EditUndoCommand(UNDO_KIND_SNAPSHOT, "edit"), false);
+    EXPECT_FALSE(history.CanRedo());
+    history.KeepSpareText(std::string("tiny")); // smaller room is not kept
+    EXPECT_GE(history.TakeSpareText().capacity(), big.size());
+
+    history.KeepSpareText(std::string(big));
+    history.ClearHistory();
+    EXPECT_LT(history.TakeSpareText().capacity(), big.size());
 }
 
 TEST(UndoRedo, SetLimitEmptiesBothAndAnswersTheSize)
