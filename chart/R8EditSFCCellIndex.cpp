@@ -18,7 +18,7 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Find(int column, int row) const
     if (!Dense(row))
     {
         auto found = m_outside.find({row, column});
-        return found == m_outside.end() ? nullptr : found->second;
+        return found == m_outside.end() ? nullptr : found->second.item;
     }
     if (static_cast<std::size_t>(row) >= m_rows.size())
         return nullptr;
@@ -27,25 +27,30 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Find(int column, int row) const
     return it != entries.end() && it->column == column ? it->item : nullptr;
 }
 
-CR8EditSFCItem* CR8EditSFCCellIndex::Put(int column, int row, CR8EditSFCItem* item)
+CR8EditSFCItem* CR8EditSFCCellIndex::Put(int column, int row, CR8EditSFCItem* item,
+                                         std::uint16_t code)
 {
     if (!Dense(row))
     {
-        auto [it, added] = m_outside.try_emplace({row, column}, item);
+        auto [it, added] = m_outside.try_emplace({row, column}, Held{item, code});
         if (added)
         {
             ++m_size;
             return nullptr;
         }
-        return std::exchange(it->second, item);
+        it->second.code = code;
+        return std::exchange(it->second.item, item);
     }
     if (static_cast<std::size_t>(row) >= m_rows.size())
         m_rows.resize(static_cast<std::size_t>(row) + 1);
     Row& entries = m_rows[static_cast<std::size_t>(row)];
     auto it = entries.begin() + (Lower(entries, column) - entries.cbegin());
     if (it != entries.end() && it->column == column)
+    {
+        it->code = code;
         return std::exchange(it->item, item);
-    entries.insert(it, Entry{column, item});
+    }
+    entries.insert(it, Entry{column, code, item});
     ++m_size;
     return nullptr;
 }
@@ -57,7 +62,7 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Take(int column, int row)
         auto found = m_outside.find({row, column});
         if (found == m_outside.end())
             return nullptr;
-        CR8EditSFCItem* item = found->second;
+        CR8EditSFCItem* item = found->second.item;
         m_outside.erase(found);
         --m_size;
         return item;
@@ -75,6 +80,43 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Take(int column, int row)
     while (!m_rows.empty() && m_rows.back().empty())
         m_rows.pop_back();
     return item;
+}
+
+void CR8EditSFCCellIndex::SetCode(int column, int row, const CR8EditSFCItem* item,
+                                  std::uint16_t code)
+{
+    if (!Dense(row))
+    {
+        auto found = m_outside.find({row, column});
+        if (found != m_outside.end() && found->second.item == item)
+            found->second.code = code;
+        return;
+    }
+    if (static_cast<std::size_t>(row) >= m_rows.size())
+        return;
+    Row& entries = m_rows[static_cast<std::size_t>(row)];
+    auto it = entries.begin() + (Lower(entries, column) - entries.cbegin());
+    if (it != entries.end() && it->column == column && it->item == item)
+        it->code = code;
+}
+
+std::pair<std::int64_t, std::int64_t> CR8EditSFCCellIndex::Extent() const
+{
+    // Each row is sorted by column, so its last entry holds its widest cell;
+    // trailing empty rows are never kept.
+    std::int64_t width = 0;
+    std::int64_t height = m_rows.empty() ? 0 : static_cast<std::int64_t>(m_rows.size());
+    for (const Row& entries : m_rows)
+    {
+        if (!entries.empty())
+            width = std::max<std::int64_t>(width, std::int64_t{entries.back().column} + 1);
+    }
+    for (const auto& [cell, held] : m_outside)
+    {
+        width = std::max<std::int64_t>(width, std::int64_t{cell.second} + 1);
+        height = std::max<std::int64_t>(height, std::int64_t{cell.first} + 1);
+    }
+    return {width, height};
 }
 
 void CR8EditSFCCellIndex::Clear()

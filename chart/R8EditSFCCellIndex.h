@@ -1,7 +1,9 @@
 // Elements by cell, kept in reading order (rows, then columns): one sorted
-// list of (column, element) per row. Walks over a range of cells need neither
-// a sort nor a visit of the elements themselves, and a lookup is a binary
-// search in one row.
+// list of (column, code, element) per row. Walks over a range of cells need
+// neither a sort nor a visit of the elements themselves, and a lookup is a
+// binary search in one row. The code beside each entry lets the matrix and
+// the extent be rebuilt from the index alone, without reading the elements
+// (which a large chart spreads over far more memory than its index).
 #pragma once
 
 #include <algorithm>
@@ -17,8 +19,11 @@ class CR8EditSFCCellIndex
 {
 public:
     CR8EditSFCItem* Find(int column, int row) const;
-    // Puts item at the cell; answers the element it displaced, or null.
-    CR8EditSFCItem* Put(int column, int row, CR8EditSFCItem* item);
+    // Puts item with its code at the cell; answers the element it displaced,
+    // or null.
+    CR8EditSFCItem* Put(int column, int row, CR8EditSFCItem* item, std::uint16_t code);
+    // The code kept for the cell, when the cell holds item.
+    void SetCode(int column, int row, const CR8EditSFCItem* item, std::uint16_t code);
     // Removes the cell's entry whatever element it names; answers it, or null.
     CR8EditSFCItem* Take(int column, int row);
     void Clear();
@@ -30,12 +35,25 @@ public:
     template <class Visit>
     bool VisitRange(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                     Visit&& visit) const;
+    // Calls visit(column, row, code) for every entry, dense rows in reading
+    // order first, then the cells outside them.
+    template <class Visit>
+    void VisitCodes(Visit&& visit) const;
+    // One past the greatest column and row of any entry (0 when none is at
+    // 0 or beyond).
+    std::pair<std::int64_t, std::int64_t> Extent() const;
 
 private:
     struct Entry
     {
         int column;
+        std::uint16_t code;
         CR8EditSFCItem* item;
+    };
+    struct Held
+    {
+        CR8EditSFCItem* item;
+        std::uint16_t code;
     };
     using Row = std::vector<Entry>;
 
@@ -52,7 +70,7 @@ private:
                       std::int64_t right, Visit& visit) const;
 
     std::vector<Row> m_rows;
-    std::map<std::pair<int, int>, CR8EditSFCItem*> m_outside; // (row, column)
+    std::map<std::pair<int, int>, Held> m_outside; // (row, column)
     std::size_t m_size = 0;
 };
 
@@ -81,7 +99,7 @@ bool CR8EditSFCCellIndex::VisitOutside(std::int64_t fromRow, std::int64_t toRow,
          it != m_outside.end() && it->first.first <= toRow; ++it)
     {
         const int column = it->first.second;
-        if (column >= left && column <= right && visit(column, it->first.first, it->second))
+        if (column >= left && column <= right && visit(column, it->first.first, it->second.item))
             return true;
     }
     return false;
@@ -105,4 +123,16 @@ bool CR8EditSFCCellIndex::VisitRange(std::int64_t left, std::int64_t top, std::i
             return true;
     }
     return VisitOutside(std::max<std::int64_t>(top, dense), bottom, left, right, visit);
+}
+
+template <class Visit>
+void CR8EditSFCCellIndex::VisitCodes(Visit&& visit) const
+{
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+    {
+        for (const Entry& e : m_rows[r])
+            visit(e.column, static_cast<int>(r), e.code);
+    }
+    for (const auto& [cell, held] : m_outside)
+        visit(cell.second, cell.first, held.code);
 }

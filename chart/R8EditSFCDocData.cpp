@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <tuple>
 #include <unordered_set>
 
 namespace
@@ -48,12 +49,18 @@ std::uint32_t CR8EditSFCDocData::TakeNextKey()
 
 void CR8EditSFCDocData::RecomputeExtent()
 {
+    // The cell index holds every element's cell unless the chart is irregular.
     std::int64_t width = 0;
     std::int64_t height = 0;
-    for (const auto& item : GetItems())
+    if (!HasIrregularCells())
+        std::tie(width, height) = GetCellIndex().Extent();
+    else
     {
-        width = std::max<std::int64_t>(width, std::int64_t{item->GetColumn()} + 1);
-        height = std::max<std::int64_t>(height, std::int64_t{item->GetRow()} + 1);
+        for (const auto& item : GetItems())
+        {
+            width = std::max<std::int64_t>(width, std::int64_t{item->GetColumn()} + 1);
+            height = std::max<std::int64_t>(height, std::int64_t{item->GetRow()} + 1);
+        }
     }
     constexpr std::int64_t most = std::numeric_limits<int>::max();
     m_width = static_cast<int>(std::min(width, most));
@@ -63,8 +70,15 @@ void CR8EditSFCDocData::RecomputeExtent()
 void CR8EditSFCDocData::RebuildMatrix()
 {
     m_chart.Reset(m_width, m_height);
-    for (const auto& item : GetItems())
-        m_chart.Set(item->GetColumn(), item->GetRow(), static_cast<std::uint16_t>(item->GetType()));
+    // From the index's codes alone; an irregular chart (where a later element
+    // on a shared cell wins) is read from the elements in their order.
+    if (!HasIrregularCells())
+        GetCellIndex().VisitCodes([this](int c, int r, std::uint16_t code) { m_chart.Set(c, r, code); });
+    else
+    {
+        for (const auto& item : GetItems())
+            m_chart.Set(item->GetColumn(), item->GetRow(), static_cast<std::uint16_t>(item->GetType()));
+    }
     m_chart.ComputeLinks();
 }
 

@@ -128,8 +128,6 @@ public:
     // Help topic name; empty for none.
     virtual const char* GetTypeName() const { return ""; }
     virtual bool CanSwapStyle() const;
-    // Exchanges the element's style pair; true when the code changed.
-    virtual bool SwapStyle();
     virtual int GetActivity() const { return 0; }
 
     void ToggleBookmark() { m_bookmark = !m_bookmark; }
@@ -140,6 +138,9 @@ public:
     int GetOnlineState() const { return m_onlineState; }
 
 protected:
+    // Exchanges the element's style pair; true when the code changed. Only
+    // the item map calls it (SwapItemStyle), which keeps its indexes in step.
+    virtual bool SwapStyle();
     void StoreLock(int locked) { m_locked = locked; }
     // "#sfc=<prefix><number>(<column>,<row>)" with the cell relative to origin.
     void WriteBlockHeader(CR8EditSFCFile& file, std::string_view prefix, R8Point origin) const;

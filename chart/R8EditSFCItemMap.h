@@ -80,8 +80,9 @@ public:
 
     // True once two elements were given the same cell, or an element a code
     // without the used bit (only a malformed chart text or a crafted call
-    // does either): the cell index may then miss elements, and the matrix
-    // can only be rebuilt whole. Cleared by RemoveAll.
+    // does either): the cell index may then miss elements, and the matrix and
+    // the extent must be derived from the elements themselves. Cleared by
+    // RemoveAll.
     bool HasIrregularCells() const { return m_irregular; }
 
 protected:

@@ -28,8 +28,10 @@ public:
     int GetItemType() const override { return IsMacroCode() ? 30 : 29; }
     const char* GetTypeName() const override { return IsMacroCode() ? "Macro" : "Step"; }
     bool CanSwapStyle() const override;
-    bool SwapStyle() override;
     int GetActivity() const override { return m_activity; }
+
+protected:
+    bool SwapStyle() override;
 
 private:
     bool IsMacroCode() const { return GetType() == SFC_MACRO; }

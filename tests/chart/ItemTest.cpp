@@ -130,7 +130,7 @@ TEST(SFCItem, SwapStyleExchangesOnlyItsPair)
     {
         SCOPED_TRACE(c.code);
         CR8EditSFCItem* item = map.AddItem(c.code, 1, c.code, 0, nullptr);
-        EXPECT_EQ(item->SwapStyle(), c.swaps);
+        EXPECT_EQ(map.SwapItemStyle(item->GetId()), c.swaps);
         EXPECT_EQ(item->GetType(), c.after);
     }
 }

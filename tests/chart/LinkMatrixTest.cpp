@@ -72,8 +72,8 @@ TEST_F(LinkMatrix, SimultaneousDivergenceAndConvergence)
     EXPECT_EQ(doc.GetLink(1, 3), 0);
 
     // Single nodes make single lines at the next rebuild.
-    ASSERT_TRUE(doc.ItemAt(0, 2)->SwapStyle());
-    ASSERT_TRUE(doc.ItemAt(0, 4)->SwapStyle());
+    ASSERT_TRUE(doc.SwapItemStyle(doc.ItemAt(0, 2)->GetId()));
+    ASSERT_TRUE(doc.SwapItemStyle(doc.ItemAt(0, 4)->GetId()));
     doc.RebuildMatrix();
     EXPECT_EQ(doc.GetLink(1, 2), LINK_HLINE | LINK_HRIGHT);
     EXPECT_EQ(doc.GetLink(2, 2), SFC_DIVERGENCE);
