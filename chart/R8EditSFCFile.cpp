@@ -26,14 +26,43 @@ bool CR8EditSFCFile::OpenRead(const std::string& path)
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         m_buffer.append(chunk, got);
     std::fclose(file);
+    m_text = m_buffer;
     m_mode = Mode::ReadDisk;
     return true;
 }
 
+namespace
+{
+
+// The index of the first CR or LF in p[0..n), or n. Chart lines are short, so
+// one pass testing eight bytes at a time beats a library search per kind of
+// line end: a word holds a CR or LF byte exactly when the test below is
+// nonzero for it.
+std::size_t LineEnd(const char* p, std::size_t n)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+    {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        const std::uint64_t lf = word ^ (ones * '\n');
+        const std::uint64_t cr = word ^ (ones * '\r');
+        if ((((lf - ones) & ~lf) | ((cr - ones) & ~cr)) & highs)
+            break;
+    }
+    while (i < n && p[i] != '\n' && p[i] != '\r')
+        ++i;
+    return i;
+}
+
+} // namespace
+
 bool CR8EditSFCFile::OpenReadText(std::string_view text)
 {
     Close();
-    m_buffer.assign(text.substr(0, text.find('\0')));
+    m_text = text.substr(0, text.find('\0'));
     m_openError = 0;
     m_mode = Mode::ReadText;
     return true;
@@ -76,6 +105,7 @@ bool CR8EditSFCFile::Close()
     }
     m_mode = Mode::None;
     m_buffer.clear();
+    m_text = {};
     m_pos = 0;
     m_out = nullptr;
     m_writeFailed = false;
@@ -85,15 +115,14 @@ bool CR8EditSFCFile::Close()
 bool CR8EditSFCFile::ReadLine(std::string& line)
 {
     line.clear();
-    if (m_pos >= m_buffer.size())
+    if (m_pos >= m_text.size())
         return false;
-    std::string_view rest(m_buffer);
-    rest.remove_prefix(m_pos);
+    std::string_view rest = m_text.substr(m_pos);
     if (m_mode == Mode::ReadDisk)
     {
         std::size_t lf = rest.find('\n');
         std::string_view raw = rest.substr(0, lf);
-        m_pos = lf == std::string_view::npos ? m_buffer.size() : m_pos + lf + 1;
+        m_pos = lf == std::string_view::npos ? m_text.size() : m_pos + lf + 1;
         // The line as a C string would hold it, cut at its first CR.
         std::size_t cut = 0;
         while (cut < raw.size() && raw[cut] != '\r' && raw[cut] != '\0')
@@ -103,18 +132,13 @@ bool CR8EditSFCFile::ReadLine(std::string& line)
     }
     if (m_mode != Mode::ReadText)
         return false;
-    // The line ends at its first CR or LF: LF found first, then a CR looked
-    // for only before it (both searches run a word at a time).
-    const char* begin = rest.data();
-    const void* lf = std::memchr(begin, '\n', rest.size());
-    std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : rest.size();
-    if (const void* cr = std::memchr(begin, '\r', end))
-        end = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
+    // The line ends at its first CR or LF.
+    const std::size_t end = LineEnd(rest.data(), rest.size());
     line.assign(rest.substr(0, end));
     m_pos += end;
-    if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\r')
+    if (m_pos < m_text.size() && m_text[m_pos] == '\r')
         ++m_pos;
-    if (m_pos < m_buffer.size() && m_buffer[m_pos] == '\n')
+    if (m_pos < m_text.size() && m_text[m_pos] == '\n')
         ++m_pos;
     return true;
 }

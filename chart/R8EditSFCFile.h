@@ -20,7 +20,8 @@ public:
     // first CR, so CR alone does not end a line.
     bool OpenRead(const std::string& path);
     // Text in memory, read up to its first NUL: CR LF, LF and CR each end a
-    // line (LF CR ends two).
+    // line (LF CR ends two). The text is read where it is, so it must outlive
+    // the reading (as a string written to must outlive the writing).
     bool OpenReadText(std::string_view text);
     // Disk file, created or truncated, written in binary.
     bool OpenWrite(const std::string& path);
@@ -56,7 +57,8 @@ private:
     };
 
     Mode m_mode = Mode::None;
-    std::string m_buffer; // the text being read, disk or memory
+    std::string m_buffer;     // a disk file's text
+    std::string_view m_text;  // the text being read: m_buffer, or the caller's
     std::size_t m_pos = 0;
     std::FILE* m_file = nullptr;
     std::string* m_out = nullptr;

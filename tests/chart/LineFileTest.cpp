@@ -43,6 +43,11 @@ TEST(LineFile, MemoryLineEnds)
         {"a\n\rb", {"a", "", "b"}}, // LF CR ends two lines
         {"\r\n\r\n", {"", ""}},
         {std::string("a\nb\0c\n", 6), {"a", "b"}}, // the text ends at its NUL
+        // Line ends at every place in a word of eight, and a last line without one.
+        {"abcdefghij\r\nklmnopqrstuvwxyz01\n0123456\r01234567\n89abcdef\rtail without end",
+         {"abcdefghij", "klmnopqrstuvwxyz01", "0123456", "01234567", "89abcdef", "tail without end"}},
+        {"\x8d\x8a\xff\x0e\x0b\x0c\x09\x8d\x8a\xff\x0e\x0b\x0c\x09\x8d\x8a\n", // bytes near CR and LF
+         {"\x8d\x8a\xff\x0e\x0b\x0c\x09\x8d\x8a\xff\x0e\x0b\x0c\x09\x8d\x8a"}},
     };
     for (const Case& c : cases)
     {
