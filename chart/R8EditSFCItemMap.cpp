@@ -15,7 +15,7 @@ std::uint64_t CR8EditSFCItemMap::NumberKey(int code, int number)
 void CR8EditSFCItemMap::SetNumberKey(CR8EditSFCItem& item)
 {
     if (item.m_type & 0x0005)
-        m_byNumber[NumberKey(item.m_type, item.m_number)] = &item;
+        m_byNumber.Put(NumberKey(item.m_type, item.m_number), &item);
 }
 
 CR8EditSFCItem* CR8EditSFCItemMap::IdSlot(int id) const
@@ -79,7 +79,7 @@ void CR8EditSFCItemMap::RemoveItem(int id)
     // A former number that TakeNumber left behind must not outlive the
     // element it points to.
     if (m_formerKeys)
-        std::erase_if(m_byNumber, [item](const auto& entry) { return entry.second == item; });
+        m_byNumber.EraseIf([item](const CR8EditSFCItem* named) { return named == item; });
     auto entry = std::find_if(m_items.begin(), m_items.end(),
                               [item](const auto& candidate) { return candidate.get() == item; });
     if (entry != m_items.end())
@@ -89,7 +89,7 @@ void CR8EditSFCItemMap::RemoveItem(int id)
 void CR8EditSFCItemMap::UnindexItem(const CR8EditSFCItem& item)
 {
     m_byCell.Take(item.m_column, item.m_row);
-    m_byNumber.erase(NumberKey(item.m_type, item.m_number));
+    m_byNumber.Erase(NumberKey(item.m_type, item.m_number));
 }
 
 void CR8EditSFCItemMap::RemoveItems(const std::vector<int>& ids)
@@ -109,7 +109,7 @@ void CR8EditSFCItemMap::RemoveItems(const std::vector<int>& ids)
     if (doomed.empty())
         return;
     if (m_formerKeys)
-        std::erase_if(m_byNumber, [&doomed](const auto& entry) { return doomed.count(entry.second) != 0; });
+        m_byNumber.EraseIf([&doomed](const CR8EditSFCItem* named) { return doomed.count(named) != 0; });
     std::erase_if(m_items, [&doomed](const auto& item) { return doomed.count(item.get()) != 0; });
 }
 
@@ -130,7 +130,7 @@ void CR8EditSFCItemMap::SetNumber(int id, int number)
     CR8EditSFCItem* item = FindById(id);
     if (!item)
         return;
-    m_byNumber.erase(NumberKey(item->m_type, item->m_number));
+    m_byNumber.Erase(NumberKey(item->m_type, item->m_number));
     item->m_number = number;
     SetNumberKey(*item);
 }
@@ -157,9 +157,8 @@ bool CR8EditSFCItemMap::SwapItemStyle(int id)
     m_byCell.SetCode(item->m_column, item->m_row, item, static_cast<std::uint16_t>(item->m_type));
     // Another element may hold the old key (several nodes numbered 0): only
     // this element's own entry goes.
-    auto found = m_byNumber.find(before);
-    if (found != m_byNumber.end() && found->second == item)
-        m_byNumber.erase(found);
+    if (m_byNumber.Find(before) == item)
+        m_byNumber.Erase(before);
     SetNumberKey(*item);
     return true;
 }
@@ -171,8 +170,7 @@ CR8EditSFCItem* CR8EditSFCItemMap::ItemAt(int column, int row) const
 
 CR8EditSFCItem* CR8EditSFCItemMap::FindByNumber(int code, int number) const
 {
-    auto found = m_byNumber.find(NumberKey(code, number));
-    return found == m_byNumber.end() ? nullptr : found->second;
+    return m_byNumber.Find(NumberKey(code, number));
 }
 
 CR8EditSFCItem* CR8EditSFCItemMap::FindNumbered(int code, int number) const
@@ -190,7 +188,7 @@ void CR8EditSFCItemMap::RemoveAll()
 {
     m_byId.clear();
     m_byIdBeyond.clear();
-    m_byNumber.clear();
+    m_byNumber.Clear();
     m_byCell.Clear();
     m_formerKeys = false;
     m_irregular = false;
@@ -203,7 +201,7 @@ void CR8EditSFCItemMap::Reserve(std::size_t count)
 {
     m_items.reserve(count);
     m_byId.reserve(std::min<std::size_t>(count + 1, kDenseIds));
-    m_byNumber.reserve(count);
+    m_byNumber.Reserve(count);
 }
 
 void CR8EditSFCItemMap::ReloadAll()

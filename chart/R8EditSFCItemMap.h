@@ -4,6 +4,7 @@
 
 #include "chart/R8EditSFCCellIndex.h"
 #include "chart/R8EditSFCItem.h"
+#include "chart/R8EditSFCNumberIndex.h"
 
 #include <cstdint>
 #include <memory>
@@ -104,7 +105,7 @@ private:
     void SetIdSlot(int id, CR8EditSFCItem* item);
     std::vector<CR8EditSFCItem*> m_byId;
     std::unordered_map<int, CR8EditSFCItem*> m_byIdBeyond;
-    std::unordered_map<std::uint64_t, CR8EditSFCItem*> m_byNumber;
+    CR8EditSFCNumberIndex m_byNumber;
     CR8EditSFCCellIndex m_byCell;
     CR8EditSFCItemList m_items;
     int m_nextId = 1;
