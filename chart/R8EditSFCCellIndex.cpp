@@ -13,44 +13,45 @@ CR8EditSFCCellIndex::Row::const_iterator CR8EditSFCCellIndex::Lower(const Row& r
                             [](const Entry& e, int c) { return e.column < c; });
 }
 
-CR8EditSFCItem* CR8EditSFCCellIndex::Find(int column, int row) const
+const CR8EditSFCCellIndex::Cell* CR8EditSFCCellIndex::Lookup(int column, int row) const
 {
     if (!Dense(row))
     {
         auto found = m_outside.find({row, column});
-        return found == m_outside.end() ? nullptr : found->second.item;
+        return found == m_outside.end() ? nullptr : &found->second;
     }
     if (static_cast<std::size_t>(row) >= m_rows.size())
         return nullptr;
     const Row& entries = m_rows[static_cast<std::size_t>(row)];
     auto it = Lower(entries, column);
-    return it != entries.end() && it->column == column ? it->item : nullptr;
+    return it != entries.end() && it->column == column ? &it->cell : nullptr;
 }
 
-CR8EditSFCItem* CR8EditSFCCellIndex::Put(int column, int row, CR8EditSFCItem* item,
-                                         std::uint16_t code)
+CR8EditSFCItem* CR8EditSFCCellIndex::Find(int column, int row) const
+{
+    const Cell* cell = Lookup(column, row);
+    return cell ? cell->item : nullptr;
+}
+
+CR8EditSFCItem* CR8EditSFCCellIndex::Put(int column, int row, const Cell& cell)
 {
     if (!Dense(row))
     {
-        auto [it, added] = m_outside.try_emplace({row, column}, Held{item, code});
+        auto [it, added] = m_outside.try_emplace({row, column}, cell);
         if (added)
         {
             ++m_size;
             return nullptr;
         }
-        it->second.code = code;
-        return std::exchange(it->second.item, item);
+        return std::exchange(it->second, cell).item;
     }
     if (static_cast<std::size_t>(row) >= m_rows.size())
         m_rows.resize(static_cast<std::size_t>(row) + 1);
     Row& entries = m_rows[static_cast<std::size_t>(row)];
     auto it = entries.begin() + (Lower(entries, column) - entries.cbegin());
     if (it != entries.end() && it->column == column)
-    {
-        it->code = code;
-        return std::exchange(it->item, item);
-    }
-    entries.insert(it, Entry{column, code, item});
+        return std::exchange(it->cell, cell).item;
+    entries.insert(it, Entry{column, cell});
     ++m_size;
     return nullptr;
 }
@@ -73,7 +74,7 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Take(int column, int row)
     auto it = entries.begin() + (Lower(entries, column) - entries.cbegin());
     if (it == entries.end() || it->column != column)
         return nullptr;
-    CR8EditSFCItem* item = it->item;
+    CR8EditSFCItem* item = it->cell.item;
     entries.erase(it);
     --m_size;
     // Trailing empty rows go, so a chart that shrank gives its rows back.
@@ -82,22 +83,12 @@ CR8EditSFCItem* CR8EditSFCCellIndex::Take(int column, int row)
     return item;
 }
 
-void CR8EditSFCCellIndex::SetCode(int column, int row, const CR8EditSFCItem* item,
-                                  std::uint16_t code)
+void CR8EditSFCCellIndex::Update(int column, int row, const Cell& cell)
 {
-    if (!Dense(row))
-    {
-        auto found = m_outside.find({row, column});
-        if (found != m_outside.end() && found->second.item == item)
-            found->second.code = code;
-        return;
-    }
-    if (static_cast<std::size_t>(row) >= m_rows.size())
-        return;
-    Row& entries = m_rows[static_cast<std::size_t>(row)];
-    auto it = entries.begin() + (Lower(entries, column) - entries.cbegin());
-    if (it != entries.end() && it->column == column && it->item == item)
-        it->code = code;
+    // Lookup answers a const entry; the index owns it, so it may be changed.
+    auto* held = const_cast<Cell*>(Lookup(column, row));
+    if (held && held->item == cell.item)
+        *held = cell;
 }
 
 std::pair<std::int64_t, std::int64_t> CR8EditSFCCellIndex::Extent() const
@@ -111,10 +102,10 @@ std::pair<std::int64_t, std::int64_t> CR8EditSFCCellIndex::Extent() const
         if (!entries.empty())
             width = std::max<std::int64_t>(width, std::int64_t{entries.back().column} + 1);
     }
-    for (const auto& [cell, held] : m_outside)
+    for (const auto& entry : m_outside)
     {
-        width = std::max<std::int64_t>(width, std::int64_t{cell.second} + 1);
-        height = std::max<std::int64_t>(height, std::int64_t{cell.first} + 1);
+        width = std::max<std::int64_t>(width, std::int64_t{entry.first.second} + 1);
+        height = std::max<std::int64_t>(height, std::int64_t{entry.first.first} + 1);
     }
     return {width, height};
 }

@@ -1,9 +1,10 @@
 // Elements by cell, kept in reading order (rows, then columns): one sorted
-// list of (column, code, element) per row. Walks over a range of cells need
-// neither a sort nor a visit of the elements themselves, and a lookup is a
-// binary search in one row. The code beside each entry lets the matrix and
-// the extent be rebuilt from the index alone, without reading the elements
-// (which a large chart spreads over far more memory than its index).
+// list of (column, element, code, number) per row. Walks over a range of
+// cells need neither a sort nor a visit of the elements themselves, and a
+// lookup is a binary search in one row. The code and number beside each entry
+// let the matrix, the extent and the program's successor lines be derived
+// from the index alone, without reading the elements (which a large chart
+// spreads over far more memory than its index).
 #pragma once
 
 #include <algorithm>
@@ -18,12 +19,22 @@ class CR8EditSFCItem;
 class CR8EditSFCCellIndex
 {
 public:
+    // What the index keeps of a cell's element.
+    struct Cell
+    {
+        CR8EditSFCItem* item;
+        int code;
+        int number;
+    };
+
     CR8EditSFCItem* Find(int column, int row) const;
-    // Puts item with its code at the cell; answers the element it displaced,
-    // or null.
-    CR8EditSFCItem* Put(int column, int row, CR8EditSFCItem* item, std::uint16_t code);
-    // The code kept for the cell, when the cell holds item.
-    void SetCode(int column, int row, const CR8EditSFCItem* item, std::uint16_t code);
+    // The cell's entry; null when the cell is empty.
+    const Cell* Lookup(int column, int row) const;
+    // Puts the element with its code and number at the cell; answers the
+    // element it displaced, or null.
+    CR8EditSFCItem* Put(int column, int row, const Cell& cell);
+    // The code and number kept for the cell, when the cell holds cell.item.
+    void Update(int column, int row, const Cell& cell);
     // Removes the cell's entry whatever element it names; answers it, or null.
     CR8EditSFCItem* Take(int column, int row);
     void Clear();
@@ -35,8 +46,13 @@ public:
     template <class Visit>
     bool VisitRange(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                     Visit&& visit) const;
+    // The same with visit(column, row, const Cell&).
+    template <class Visit>
+    bool VisitCellRange(std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, Visit&& visit) const;
     // Calls visit(column, row, code) for every entry, dense rows in reading
-    // order first, then the cells outside them.
+    // order first, then the cells outside them; the code as a matrix word
+    // takes it (its low 16 bits).
     template <class Visit>
     void VisitCodes(Visit&& visit) const;
     // One past the greatest column and row of any entry (0 when none is at
@@ -47,13 +63,7 @@ private:
     struct Entry
     {
         int column;
-        std::uint16_t code;
-        CR8EditSFCItem* item;
-    };
-    struct Held
-    {
-        CR8EditSFCItem* item;
-        std::uint16_t code;
+        Cell cell;
     };
     using Row = std::vector<Entry>;
 
@@ -70,7 +80,7 @@ private:
                       std::int64_t right, Visit& visit) const;
 
     std::vector<Row> m_rows;
-    std::map<std::pair<int, int>, Held> m_outside; // (row, column)
+    std::map<std::pair<int, int>, Cell> m_outside; // (row, column)
     std::size_t m_size = 0;
 };
 
@@ -82,7 +92,7 @@ bool CR8EditSFCCellIndex::VisitRow(const Row& entries, int row, std::int64_t lef
                                [](const Entry& e, std::int64_t c) { return e.column < c; });
     for (; it != entries.end() && it->column <= right; ++it)
     {
-        if (visit(it->column, row, it->item))
+        if (visit(it->column, row, it->cell))
             return true;
     }
     return false;
@@ -99,7 +109,7 @@ bool CR8EditSFCCellIndex::VisitOutside(std::int64_t fromRow, std::int64_t toRow,
          it != m_outside.end() && it->first.first <= toRow; ++it)
     {
         const int column = it->first.second;
-        if (column >= left && column <= right && visit(column, it->first.first, it->second.item))
+        if (column >= left && column <= right && visit(column, it->first.first, it->second))
             return true;
     }
     return false;
@@ -108,6 +118,14 @@ bool CR8EditSFCCellIndex::VisitOutside(std::int64_t fromRow, std::int64_t toRow,
 template <class Visit>
 bool CR8EditSFCCellIndex::VisitRange(std::int64_t left, std::int64_t top, std::int64_t right,
                                      std::int64_t bottom, Visit&& visit) const
+{
+    return VisitCellRange(left, top, right, bottom,
+                          [&visit](int c, int r, const Cell& cell) { return visit(c, r, cell.item); });
+}
+
+template <class Visit>
+bool CR8EditSFCCellIndex::VisitCellRange(std::int64_t left, std::int64_t top, std::int64_t right,
+                                         std::int64_t bottom, Visit&& visit) const
 {
     if (left > right || top > bottom)
         return false;
@@ -131,8 +149,8 @@ void CR8EditSFCCellIndex::VisitCodes(Visit&& visit) const
     for (std::size_t r = 0; r < m_rows.size(); ++r)
     {
         for (const Entry& e : m_rows[r])
-            visit(e.column, static_cast<int>(r), e.code);
+            visit(e.column, static_cast<int>(r), static_cast<std::uint16_t>(e.cell.code));
     }
-    for (const auto& [cell, held] : m_outside)
-        visit(cell.second, cell.first, held.code);
+    for (const auto& [at, cell] : m_outside)
+        visit(at.second, at.first, static_cast<std::uint16_t>(cell.code));
 }

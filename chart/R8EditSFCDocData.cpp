@@ -126,6 +126,16 @@ void CR8EditSFCDocData::Clear()
 bool CR8EditSFCDocData::CollectSuccessors(int column, int row,
                                           std::vector<CR8EditSFCItem*>& list) const
 {
+    std::vector<CR8EditSFCCellIndex::Cell> cells;
+    const bool found = CollectSuccessorCells(column, row, cells);
+    for (const auto& cell : cells)
+        list.push_back(cell.item);
+    return found;
+}
+
+bool CR8EditSFCDocData::CollectSuccessorCells(int column, int row,
+                                              std::vector<CR8EditSFCCellIndex::Cell>& list) const
+{
     const int width = m_chart.GetWidth();
     const int height = m_chart.GetHeight();
     // One pending walk along a horizontal line.
@@ -156,8 +166,8 @@ bool CR8EditSFCDocData::CollectSuccessors(int column, int row,
             return;
         if (w & LINK_BOX)
         {
-            if (CR8EditSFCItem* item = ItemAt(c, below))
-                list.push_back(item);
+            if (const CR8EditSFCCellIndex::Cell* cell = GetCellIndex().Lookup(c, below))
+                list.push_back(*cell);
             found = true;
             return;
         }

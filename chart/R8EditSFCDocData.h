@@ -69,6 +69,10 @@ public:
     // any was appended. A sub-walk reached twice by merging lines is not
     // repeated (it would only add the same elements again).
     bool CollectSuccessors(int column, int row, std::vector<CR8EditSFCItem*>& list) const;
+    // The same as the index holds them (element, code, number), so a caller
+    // needing no more than that reads no element.
+    bool CollectSuccessorCells(int column, int row,
+                               std::vector<CR8EditSFCCellIndex::Cell>& list) const;
     CR8EditSFCItem* FindPredecessor(int column, int row) const;
     // The top of the chain of predecessors above the cell.
     CR8EditSFCItem* FindChainTop(int column, int row) const;
@@ -120,14 +124,7 @@ public:
     class CR8EditSFCProgramIndex
     {
     public:
-        // items, when given, are the whole chart's elements in reading order
-        // (what ItemsInRange answers for the chart's extent), kept by the
-        // caller while the index lives; without them the index gathers its own.
-        explicit CR8EditSFCProgramIndex(const CR8EditSFCDocData& doc,
-                                        const std::vector<CR8EditSFCItem*>* items = nullptr)
-            : m_doc(doc), m_items(items)
-        {
-        }
+        explicit CR8EditSFCProgramIndex(const CR8EditSFCDocData& doc) : m_doc(doc) {}
         const CR8EditSFCItem* Find(int code, int number) const;
 
     private:
@@ -138,17 +135,15 @@ public:
         std::size_t Home(std::uint64_t key) const;
 
         const CR8EditSFCDocData& m_doc;
-        const std::vector<CR8EditSFCItem*>* m_items;
         mutable bool m_built = false;
         mutable std::vector<Slot> m_slots;
     };
-    CR8EditSFCProgramIndex MakeProgramIndex(const std::vector<CR8EditSFCItem*>* items = nullptr) const
-    {
-        return CR8EditSFCProgramIndex(*this, items);
-    }
+    CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;
+    // successors is room for the walk, reused from element to element.
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
-                   const CR8EditSFCProgramIndex& index) const;
+                   const CR8EditSFCProgramIndex& index,
+                   std::vector<CR8EditSFCCellIndex::Cell>& successors) const;
     // Rewrites step activity and time references (GSn.X, GSn.T) to the numbers
     // the map gives.
     static std::string RenameReferences(std::string_view text, const CR8EditSFCNumberMap& map);

@@ -18,19 +18,18 @@ void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
     // Only steps and macro steps are asked for.
     const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
     const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
-    std::vector<CR8EditSFCItem*> own;
-    if (!m_items)
-        own = m_doc.ItemsInRange({0, 0, m_doc.m_width, m_doc.m_height});
-    const std::vector<CR8EditSFCItem*>& items = m_items ? *m_items : own;
-    // The keys are gathered first, so the table is sized for them alone and
-    // stays small enough to be written at random cheaply.
+    // The chart's cells in reading order, as the index holds their elements'
+    // codes and numbers: no element is read. The keys are gathered first, so
+    // the table is sized for them alone.
     std::vector<Slot> keys;
-    for (const CR8EditSFCItem* item : items)
-    {
-        const std::uint64_t key = NumberKey(item->GetType(), item->GetNumber());
-        if ((key >> 32) == steps || (key >> 32) == macros)
-            keys.emplace_back(key, item);
-    }
+    m_doc.GetCellIndex().VisitCellRange(0, 0, m_doc.m_width, m_doc.m_height,
+                                        [&keys, steps, macros](int, int, const CR8EditSFCCellIndex::Cell& cell)
+                                        {
+                                            const std::uint64_t key = NumberKey(cell.code, cell.number);
+                                            if ((key >> 32) == steps || (key >> 32) == macros)
+                                                keys.emplace_back(key, cell.item);
+                                            return false;
+                                        });
     std::size_t size = 16;
     while (size < 2 * keys.size())
         size *= 2;
@@ -60,11 +59,13 @@ const CR8EditSFCItem* CR8EditSFCDocData::CR8EditSFCProgramIndex::Find(int code, 
 
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const
 {
-    WriteNext(item, file, MakeProgramIndex());
+    std::vector<CR8EditSFCCellIndex::Cell> successors;
+    WriteNext(item, file, MakeProgramIndex(), successors);
 }
 
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file,
-                                  const CR8EditSFCProgramIndex& index) const
+                                  const CR8EditSFCProgramIndex& index,
+                                  std::vector<CR8EditSFCCellIndex::Cell>& successors) const
 {
     int column = item.GetColumn();
     int row = item.GetRow();
@@ -78,18 +79,20 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
         column = macro->GetColumn();
         row = macro->GetRow();
     }
-    std::vector<CR8EditSFCItem*> successors;
-    if (!CollectSuccessors(column, row, successors))
+    // The successors' codes and numbers come from the cell index: the
+    // elements below are not read.
+    successors.clear();
+    if (!CollectSuccessorCells(column, row, successors))
         return;
     // Written in pieces: "_next", then " GSn" or " GTn" for each successor
     // the program names, separated by commas, then ";".
     file.Write("_next");
     bool first = true;
-    for (const CR8EditSFCItem* next : successors)
+    for (const CR8EditSFCCellIndex::Cell& next : successors)
     {
         const char* prefix = nullptr;
         int number = 0;
-        switch (next->GetType())
+        switch (next.code)
         {
         case SFC_STEP:
         case SFC_BEGIN_STEP:
@@ -97,18 +100,19 @@ void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& fi
         case SFC_INIT_STEP:
         case SFC_JUMP:
             prefix = " GS";
-            number = next->GetNumber();
+            number = next.number;
             break;
         case SFC_TRANS:
             prefix = " GT";
-            number = next->GetNumber();
+            number = next.number;
             break;
         case SFC_MACRO:
-            // A macro step stands for the begin step of its body.
-            if (const CR8EditSFCItem* begin = index.Find(SFC_STEP, next->GetNumber()))
+            // A macro step stands for the begin step of its body (which
+            // carries the macro step's number).
+            if (index.Find(SFC_STEP, next.number))
             {
                 prefix = " GS";
-                number = begin->GetNumber();
+                number = next.number;
             }
             break;
         default:

@@ -7,6 +7,7 @@
 #include "support/TextCase.h"
 
 #include <algorithm>
+#include <cstring>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -91,16 +92,14 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
         file.WriteLine(line);
     }
     file.WriteLine("#endinfo");
-    // The whole chart's elements serve the program index as well.
-    const bool whole = range.left == 0 && range.top == 0 && range.right == m_width &&
-                       range.bottom == m_height;
-    const CR8EditSFCProgramIndex index = MakeProgramIndex(whole ? &items : nullptr);
+    const CR8EditSFCProgramIndex index = MakeProgramIndex();
+    std::vector<CR8EditSFCCellIndex::Cell> successors;
     for (const CR8EditSFCItem* item : items)
     {
         if (!item->WriteDeclaration(file))
             continue;
         item->WriteCode(file, {range.left, range.top});
-        WriteNext(*item, file, index);
+        WriteNext(*item, file, index, successors);
     }
     return !items.empty();
 }
@@ -155,11 +154,23 @@ namespace
 {
 
 // Element lines of a chart text, counted ahead so the indexes are sized once.
+// They stand in the chart block, so the count ends at its first line after
+// the opening one that begins with '#' (the rest, the program, is most of the
+// text); a count that is off only sizes the indexes less well.
 std::size_t CountElementLines(std::string_view text)
 {
-    std::size_t count = !text.empty() && text[0] == '@' ? 1 : 0;
-    for (std::size_t at = text.find("\n@"); at != std::string_view::npos; at = text.find("\n@", at + 2))
-        ++count;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size();)
+    {
+        if (text[at] == '@')
+            ++count;
+        else if (text[at] == '#' && at > 0)
+            break;
+        const void* lf = std::memchr(text.data() + at, '\n', text.size() - at);
+        if (!lf)
+            break;
+        at = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) + 1;
+    }
     return count;
 }
 

@@ -62,8 +62,7 @@ CR8EditSFCItem* CR8EditSFCItemMap::AddItem(int code, int number, int column, int
     CR8EditSFCItem* raw = item.get();
     m_items.push_back(std::move(item));
     SetIdSlot(raw->m_id, raw);
-    // The index keeps the code as the matrix word takes it: its low 16 bits.
-    if (m_byCell.Put(column, row, raw, static_cast<std::uint16_t>(code)) || !(code & LINK_USED))
+    if (m_byCell.Put(column, row, {raw, code, number}) || !(code & LINK_USED))
         m_irregular = true;
     SetNumberKey(*raw);
     return raw;
@@ -121,7 +120,7 @@ void CR8EditSFCItemMap::MoveItem(int id, int column, int row)
     m_byCell.Take(item->m_column, item->m_row);
     item->m_column = column;
     item->m_row = row;
-    if (m_byCell.Put(column, row, item, static_cast<std::uint16_t>(item->m_type)))
+    if (m_byCell.Put(column, row, {item, item->m_type, item->m_number}))
         m_irregular = true;
 }
 
@@ -132,6 +131,7 @@ void CR8EditSFCItemMap::SetNumber(int id, int number)
         return;
     m_byNumber.Erase(NumberKey(item->m_type, item->m_number));
     item->m_number = number;
+    m_byCell.Update(item->m_column, item->m_row, {item, item->m_type, number});
     SetNumberKey(*item);
 }
 
@@ -154,7 +154,7 @@ bool CR8EditSFCItemMap::SwapItemStyle(int id)
     const std::uint64_t before = NumberKey(item->m_type, item->m_number);
     if (!item->SwapStyle())
         return false;
-    m_byCell.SetCode(item->m_column, item->m_row, item, static_cast<std::uint16_t>(item->m_type));
+    m_byCell.Update(item->m_column, item->m_row, {item, item->m_type, item->m_number});
     // Another element may hold the old key (several nodes numbered 0): only
     // this element's own entry goes.
     if (m_byNumber.Find(before) == item)

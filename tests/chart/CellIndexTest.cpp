@@ -40,7 +40,7 @@ TEST(CellIndex, VisitsInReadingOrderAcrossDenseAndOutsideRows)
     std::uintptr_t n = 1;
     for (const auto& cell : cells)
     {
-        EXPECT_EQ(index.Put(cell[0], cell[1], Tag(n), static_cast<std::uint16_t>(n)), nullptr);
+        EXPECT_EQ(index.Put(cell[0], cell[1], {Tag(n), static_cast<int>(n), 0}), nullptr);
         ++n;
     }
     EXPECT_EQ(index.Size(), 8u);
@@ -62,8 +62,8 @@ TEST(CellIndex, PutDisplacesTakeRemovesFindLooksUp)
     for (int row : {5, -1, SFC_MAX_ROWS + 3})
     {
         SCOPED_TRACE(row);
-        EXPECT_EQ(index.Put(4, row, Tag(1), 1), nullptr);
-        EXPECT_EQ(index.Put(4, row, Tag(2), 2), Tag(1));
+        EXPECT_EQ(index.Put(4, row, {Tag(1), 1, 0}), nullptr);
+        EXPECT_EQ(index.Put(4, row, {Tag(2), 2, 0}), Tag(1));
         EXPECT_EQ(index.Size(), 1u);
         EXPECT_EQ(index.Find(4, row), Tag(2));
         EXPECT_EQ(index.Find(3, row), nullptr);
@@ -73,16 +73,17 @@ TEST(CellIndex, PutDisplacesTakeRemovesFindLooksUp)
         EXPECT_EQ(index.Take(4, row), nullptr);
         EXPECT_EQ(index.Size(), 0u);
     }
-    index.Put(1, 1, Tag(3), 3);
+    index.Put(1, 1, {Tag(3), 3, 0});
     index.Clear();
     EXPECT_EQ(index.Find(1, 1), nullptr);
     EXPECT_EQ(Walk(index, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), "");
 }
 
-// The codes beside the entries are what the matrix is rebuilt from: every
-// entry once, dense rows in reading order, then the outside cells; a code
-// changes only for the element that holds the cell.
-TEST(CellIndex, CodesAndExtentComeFromTheEntries)
+// The codes and numbers beside the entries are what the matrix, the extent
+// and the program's successor lines come from: every entry once, dense rows
+// in reading order, then the outside cells; an entry changes only for the
+// element that holds the cell.
+TEST(CellIndex, CodesNumbersAndExtentComeFromTheEntries)
 {
     CR8EditSFCCellIndex index;
     const auto codes = [&index]
@@ -92,21 +93,32 @@ TEST(CellIndex, CodesAndExtentComeFromTheEntries)
                          { seen += std::to_string(c) + "," + std::to_string(r) + "=" + std::to_string(code) + " "; });
         return seen;
     };
+    const auto numberAt = [&index](int c, int r)
+    {
+        const CR8EditSFCCellIndex::Cell* cell = index.Lookup(c, r);
+        return cell ? cell->number : -1;
+    };
     EXPECT_EQ(index.Extent(), (std::pair<std::int64_t, std::int64_t>{0, 0}));
-    index.Put(-3, -2, Tag(1), 11);
+    index.Put(-3, -2, {Tag(1), 11, 1});
     EXPECT_EQ(index.Extent(), (std::pair<std::int64_t, std::int64_t>{0, 0}));
-    index.Put(6, 1, Tag(2), 22);
-    index.Put(2, 4, Tag(3), 33);
-    index.Put(9, SFC_MAX_ROWS + 5, Tag(4), 44);
+    index.Put(6, 1, {Tag(2), 22, 2});
+    index.Put(2, 4, {Tag(3), 33, 3});
+    index.Put(9, SFC_MAX_ROWS + 5, {Tag(4), 0x1002C, 4}); // a matrix word keeps 16 bits
     EXPECT_EQ(index.Extent(), (std::pair<std::int64_t, std::int64_t>{10, SFC_MAX_ROWS + 6}));
     EXPECT_EQ(codes(), "6,1=22 2,4=33 -3,-2=11 9,10005=44 ");
+    EXPECT_EQ(index.Lookup(9, SFC_MAX_ROWS + 5)->code, 0x1002C);
 
-    index.SetCode(6, 1, Tag(3), 99); // another element: unchanged
-    index.SetCode(6, 1, Tag(2), 23);
-    index.SetCode(9, SFC_MAX_ROWS + 5, Tag(4), 45);
-    index.SetCode(5, 5, Tag(2), 1); // an empty cell: nothing
-    EXPECT_EQ(index.Put(2, 4, Tag(5), 55), Tag(3));
+    index.Update(6, 1, {Tag(3), 99, 9}); // another element: unchanged
+    index.Update(6, 1, {Tag(2), 23, 7});
+    index.Update(9, SFC_MAX_ROWS + 5, {Tag(4), 45, 8});
+    index.Update(5, 5, {Tag(2), 1, 1}); // an empty cell: nothing
+    EXPECT_EQ(index.Lookup(5, 5), nullptr);
+    EXPECT_EQ(index.Put(2, 4, {Tag(5), 55, 5}), Tag(3));
     EXPECT_EQ(codes(), "6,1=23 2,4=55 -3,-2=11 9,10005=45 ");
+    EXPECT_EQ(numberAt(6, 1), 7);
+    EXPECT_EQ(numberAt(2, 4), 5);
+    EXPECT_EQ(numberAt(9, SFC_MAX_ROWS + 5), 8);
+    EXPECT_EQ(numberAt(-3, -2), 1);
 
     // Emptied rows at the end no longer count.
     index.Take(9, SFC_MAX_ROWS + 5);

@@ -66,6 +66,29 @@ TEST(ProgramText, EmptyCodeWritesNoBlock)
               Lines({"_step _init GS1;", "_next GT2;", "_trans GT2;", "_next GS4;"}));
 }
 
+// The successor lines name the elements below by the numbers they carry now,
+// after every way a number or a style changes, and after a move.
+TEST(ProgramText, SuccessorLinesFollowNumbersStylesAndMoves)
+{
+    CR8EditSFCDocData doc;
+    CR8EditSFCItem* step = Insert(doc, SFC_STEP, 1, 0, 0);
+    CR8EditSFCItem* trans = Insert(doc, SFC_TRANS, 2, 0, 1);
+    CR8EditSFCItem* below = Insert(doc, SFC_STEP, 3, 0, 2);
+    Rebuild(doc);
+    doc.SetNumber(trans->GetId(), 20);
+    doc.TakeNumber(below->GetId(), 30);
+    EXPECT_TRUE(doc.SwapItemStyle(below->GetId())); // now an initial step
+    Rebuild(doc);
+    EXPECT_EQ(ProgramSection(Save(doc)), Lines({"_step GS1;", "_next GT20;", "_trans GT20;",
+                                                "_next GS30;", "_step _init GS30;"}));
+    doc.MoveItem(below->GetId(), 0, 3);
+    doc.TakeNumber(below->GetId(), 31);
+    doc.TakeNumber(step->GetId(), 11);
+    Rebuild(doc);
+    EXPECT_EQ(ProgramSection(Save(doc)), Lines({"_step GS11;", "_next GT20;", "_trans GT20;",
+                                                "_next GS31;", "_step _init GS31;"}));
+}
+
 TEST(ProgramText, StepCodeAsReadBack)
 {
     struct Case
