@@ -130,17 +130,26 @@ void CR8EditSFCChart::DeriveRowLines(int row)
     }
 }
 
-void CR8EditSFCChart::RelinkColumn(int column)
+void CR8EditSFCChart::RelinkColumnAround(int column, int top, int bottom)
 {
-    if (column < 0 || column >= GetWidth())
+    const int height = GetHeight();
+    if (column < 0 || column >= GetWidth() || height == 0)
         return;
-    for (int r = 0; r < GetHeight(); ++r)
+    top = std::clamp(top, 0, height - 1);
+    bottom = std::clamp(bottom, top, height - 1);
+    int first = top - 1;
+    while (first >= 0 && !(At(column, first) & LINK_USED))
+        --first;
+    int last = bottom + 1;
+    while (last < height && !(At(column, last) & LINK_USED))
+        ++last;
+    for (int r = first + 1; r < last; ++r)
     {
         std::uint16_t& w = At(column, r);
         if (!(w & LINK_USED))
             w &= static_cast<std::uint16_t>(~(LINK_VUPPER | LINK_VLOWER));
     }
-    for (int r = 0; r < GetHeight(); ++r)
+    for (int r = first + 1; r <= last && r < height; ++r)
     {
         if (At(column, r) & LINK_UP)
             FillVertical(column, r);

@@ -55,9 +55,12 @@ public:
     // words: vertical fills between linked elements, horizontal lines between
     // branches and their partners, then the right-edge bits.
     void ComputeLinks();
-    // After the elements of one column moved within it (words of its element
-    // cells rewritten), derives that column's vertical fills again.
-    void RelinkColumn(int column);
+    // After the element cells of one column changed within rows top..bottom
+    // (their words rewritten), derives that column's vertical fills again. A
+    // fill depends only on the element cells nearest above and below it, so
+    // only the fills between the element cell above top and the one below
+    // bottom can change.
+    void RelinkColumnAround(int column, int top, int bottom);
     // After the elements of one row changed: every element cell of the row
     // is rewritten from codes (column, code), other cells keep only their
     // vertical halves, and the row's lines are derived again.

@@ -98,7 +98,7 @@ bool CR8EditSFCDocData::RelinkMovedDown(const CR8EditSFCItem& item, int fromRow)
     }
     m_chart.Set(column, fromRow, 0);
     m_chart.Set(column, row, static_cast<std::uint16_t>(item.GetType()));
-    m_chart.RelinkColumn(column);
+    m_chart.RelinkColumnAround(column, fromRow, row);
     m_chart.RelinkRow(fromRow, RowCodes(fromRow));
     m_chart.RelinkRow(row, RowCodes(row));
     return true;
