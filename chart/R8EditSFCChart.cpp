@@ -86,10 +86,11 @@ void CR8EditSFCChart::FillHorizontal(int column, int row)
 
 void CR8EditSFCChart::ComputeLinks()
 {
-    // Vertical fills touch only empty cells of one column, and the horizontal
-    // lines of a row read only that row's elements and line bits, so the two
-    // can be derived apart (and each again alone after a local change). The
-    // rows are walked in memory order.
+    // Vertical fills touch only empty cells of one column and read only
+    // element bits, and the horizontal lines of a row read only that row's
+    // elements and line bits, so the two can be derived apart (and each again
+    // alone after a local change). Both are done row by row in one walk over
+    // the words in memory order: a fill reaches back only to rows just walked.
     for (int r = 0; r < GetHeight(); ++r)
     {
         for (int c = 0; c < GetWidth(); ++c)
@@ -97,9 +98,8 @@ void CR8EditSFCChart::ComputeLinks()
             if (At(c, r) & LINK_UP)
                 FillVertical(c, r);
         }
-    }
-    for (int r = 0; r < GetHeight(); ++r)
         DeriveRowLines(r);
+    }
 }
 
 void CR8EditSFCChart::DeriveRowLines(int row)
