@@ -375,17 +375,26 @@ CR8EditSFCItem* CR8EditSFCDocData::Find(const R8SFCFindRecord& record, const R8R
             return start;
     }
     // Once round the chart in reading order from the start element: what
-    // follows it, then from the top back to it.
+    // follows it, then from the top back to it. The test needs only each
+    // cell's code and number, which the index holds: no element is read.
     CR8EditSFCItem* hit = nullptr;
-    const auto match = [&](CR8EditSFCItem* item)
+    const auto match = [&](int, int, const CR8EditSFCCellIndex::Cell& cell)
     {
-        if (item == start)
+        if (cell.item == start)
             return true;
-        if (item->MatchFind(record))
-            hit = item;
+        if (SFCMatchElement(record, cell.code, cell.number))
+            hit = cell.item;
         return hit != nullptr;
     };
-    if (!VisitAfter(*start, match))
-        VisitBefore(*start, true, match);
+    const auto walk = [&](std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+    {
+        return GetCellIndex().VisitCellRange(std::max<std::int64_t>(left, 0), std::max<std::int64_t>(top, 0),
+                                             std::min<std::int64_t>(right, m_width),
+                                             std::min<std::int64_t>(bottom, m_height), match);
+    };
+    const std::int64_t c = start->GetColumn();
+    const std::int64_t r = start->GetRow();
+    if (!walk(c + 1, r, m_width, r) && !walk(0, r + 1, m_width, m_height))
+        walk(0, 0, m_width, r - 1) || walk(0, r, c, r);
     return hit;
 }

@@ -36,9 +36,28 @@ bool SFCMatchNumbered(const R8SFCFindRecord& record, const char* prefix, const c
            SFCMatchName(record, n);
 }
 
-bool CR8EditSFCItem::MatchFind(const R8SFCFindRecord&) const
+bool SFCMatchElement(const R8SFCFindRecord& record, int code, int number)
 {
-    return false;
+    switch (code)
+    {
+    case SFC_MACRO:
+        return SFCMatchNumbered(record, "GM", "M", number);
+    case SFC_END_STEP:
+    case SFC_BEGIN_STEP:
+    case SFC_STEP:
+    case SFC_INIT_STEP:
+    case SFC_JUMP:
+        return SFCMatchNumbered(record, "GS", "S", number);
+    case SFC_TRANS:
+        return SFCMatchNumbered(record, "GT", "T", number);
+    default:
+        return false;
+    }
+}
+
+bool CR8EditSFCItem::MatchFind(const R8SFCFindRecord& record) const
+{
+    return SFCMatchElement(record, m_type, m_number);
 }
 
 void CR8EditSFCItem::ReadCode(CR8EditSFCFile&) {}

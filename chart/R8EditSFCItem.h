@@ -68,6 +68,10 @@ struct R8SFCFindRecord
 // The search text against one candidate name, without regard to case.
 bool SFCMatchName(const R8SFCFindRecord& record, const std::string& candidate);
 // The candidates prefix + n, shortPrefix + n and n in turn ("GS12", "S12", "12").
+// The find test of an element of the code and number: a step or jump by GSn,
+// Sn or n, a macro step by GMn, Mn or n, a transition by GTn, Tn or n; other
+// elements never match. What MatchFind answers, without the element at hand.
+bool SFCMatchElement(const R8SFCFindRecord& record, int code, int number);
 bool SFCMatchNumbered(const R8SFCFindRecord& record, const char* prefix, const char* shortPrefix,
                       int number);
 

@@ -6,10 +6,6 @@
 class CR8EditSFCItemJump : public CR8EditSFCItem
 {
 public:
-    bool MatchFind(const R8SFCFindRecord& record) const override
-    {
-        return SFCMatchNumbered(record, "GS", "S", GetNumber());
-    }
     bool GetRefRect(const CR8EditSFCItemView& view, R8Rect& rect) const override;
     bool EditsByReference() const override { return true; }
     bool IsJump() const override { return true; }

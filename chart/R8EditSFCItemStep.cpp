@@ -6,13 +6,6 @@
 #include <string_view>
 #include <utility>
 
-bool CR8EditSFCItemStep::MatchFind(const R8SFCFindRecord& record) const
-{
-    if (IsMacroCode())
-        return SFCMatchNumbered(record, "GM", "M", GetNumber());
-    return SFCMatchNumbered(record, "GS", "S", GetNumber());
-}
-
 void CR8EditSFCItemStep::ReadCode(CR8EditSFCFile& file)
 {
     m_main.clear();

@@ -7,7 +7,6 @@
 class CR8EditSFCItemStep : public CR8EditSFCItem
 {
 public:
-    bool MatchFind(const R8SFCFindRecord& record) const override;
     void ReadCode(CR8EditSFCFile& file) override;
     void SetLock(int locked) override { StoreLock(locked); }
     bool HasCode() const override { return true; }

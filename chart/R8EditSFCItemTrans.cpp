@@ -3,11 +3,6 @@
 #include "chart/R8EditSFCFile.h"
 #include "chart/R8SFCText.h"
 
-bool CR8EditSFCItemTrans::MatchFind(const R8SFCFindRecord& record) const
-{
-    return SFCMatchNumbered(record, "GT", "T", GetNumber());
-}
-
 void CR8EditSFCItemTrans::ReadCode(CR8EditSFCFile& file)
 {
     file.ReadUntil("#sfc=end", m_condition);

@@ -170,6 +170,7 @@ TEST(SFCItem, MatchFindCandidates)
         record.findText = c.find;
         record.flags = c.flags;
         EXPECT_EQ(item->MatchFind(record), c.match);
+        EXPECT_EQ(SFCMatchElement(record, c.code, c.number), c.match);
     }
 }
 
