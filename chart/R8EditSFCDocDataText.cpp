@@ -190,7 +190,7 @@ void CR8EditSFCDocData::LoadFromText(std::string_view text)
 
 void CR8EditSFCDocData::ReadChart(CR8EditSFCFile& file)
 {
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line))
     {
         if (IsChartHeader(line))

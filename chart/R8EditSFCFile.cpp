@@ -114,7 +114,15 @@ bool CR8EditSFCFile::Close()
 
 bool CR8EditSFCFile::ReadLine(std::string& line)
 {
-    line.clear();
+    std::string_view view;
+    const bool read = ReadLine(view);
+    line.assign(view);
+    return read;
+}
+
+bool CR8EditSFCFile::ReadLine(std::string_view& line)
+{
+    line = {};
     if (m_pos >= m_text.size())
         return false;
     std::string_view rest = m_text.substr(m_pos);
@@ -127,14 +135,14 @@ bool CR8EditSFCFile::ReadLine(std::string& line)
         std::size_t cut = 0;
         while (cut < raw.size() && raw[cut] != '\r' && raw[cut] != '\0')
             ++cut;
-        line.assign(raw.substr(0, cut));
+        line = raw.substr(0, cut);
         return true;
     }
     if (m_mode != Mode::ReadText)
         return false;
     // The line ends at its first CR or LF.
     const std::size_t end = LineEnd(rest.data(), rest.size());
-    line.assign(rest.substr(0, end));
+    line = rest.substr(0, end);
     m_pos += end;
     if (m_pos < m_text.size() && m_text[m_pos] == '\r')
         ++m_pos;
@@ -171,7 +179,7 @@ void CR8EditSFCFile::WriteLine(std::string_view text)
 void CR8EditSFCFile::ReadUntil(std::string_view prefix, std::string& text)
 {
     text.clear();
-    std::string line;
+    std::string_view line;
     while (ReadLine(line))
     {
         if (r8sfc::StartsWithNoCase(line, prefix))

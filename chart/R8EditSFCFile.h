@@ -32,6 +32,9 @@ public:
 
     // False at the end of the text.
     bool ReadLine(std::string& line);
+    // The same without a copy: the line where it stands in the text being
+    // read, valid until the file is closed or opened again.
+    bool ReadLine(std::string_view& line);
     // The text, then CR LF unless the text already ends with CR LF.
     void WriteLine(std::string_view text);
     // A line written in pieces, without building it first: bytes as they

@@ -13,7 +13,7 @@ void CR8EditSFCItemStep::ReadCode(CR8EditSFCFile& file)
     m_n.clear();
     m_p0.clear();
     std::string* current = &m_main;
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line))
     {
         if (r8sfc::StartsWithNoCase(line, "#sfc=end"))
