@@ -128,15 +128,19 @@ public:
         const CR8EditSFCItem* Find(int code, int number) const;
 
     private:
-        // Open addressing in one array: a save builds it for every element,
-        // so no node is allocated per entry. A null element marks a free slot.
-        using Slot = std::pair<std::uint64_t, const CR8EditSFCItem*>;
+        // The keys in reading order, and open addressing over them: a save
+        // builds it for the whole chart, so no node is allocated per entry,
+        // and a slot holds only a position in the key list (kFree when
+        // free), which keeps the table a quarter of the size to write.
+        using Key = std::pair<std::uint64_t, const CR8EditSFCItem*>;
+        static constexpr std::uint32_t kFree = UINT32_MAX;
         void Build() const;
         std::size_t Home(std::uint64_t key) const;
 
         const CR8EditSFCDocData& m_doc;
         mutable bool m_built = false;
-        mutable std::vector<Slot> m_slots;
+        mutable std::vector<Key> m_keys;
+        mutable std::vector<std::uint32_t> m_slots;
     };
     CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;

@@ -21,7 +21,7 @@ void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
     // The chart's cells in reading order, as the index holds their elements'
     // codes and numbers: no element is read. The keys are gathered first, so
     // the table is sized for them alone.
-    std::vector<Slot> keys;
+    std::vector<Key>& keys = m_keys;
     m_doc.GetCellIndex().VisitCellRange(0, 0, m_doc.m_width, m_doc.m_height,
                                         [&keys, steps, macros](int, int, const CR8EditSFCCellIndex::Cell& cell)
                                         {
@@ -33,14 +33,15 @@ void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
     std::size_t size = 16;
     while (size < 2 * keys.size())
         size *= 2;
-    m_slots.assign(size, Slot{0, nullptr});
-    for (const auto& [key, item] : keys)
+    // Positions fit the slots: the keys are cells of a grid far smaller.
+    m_slots.assign(size, kFree);
+    for (std::size_t k = 0; k < keys.size() && k < kFree; ++k)
     {
         // Of several elements with one key, the last in reading order stays.
-        std::size_t i = Home(key);
-        while (m_slots[i].second && m_slots[i].first != key)
+        std::size_t i = Home(keys[k].first);
+        while (m_slots[i] != kFree && keys[m_slots[i]].first != keys[k].first)
             i = (i + 1) & (m_slots.size() - 1);
-        m_slots[i] = {key, item};
+        m_slots[i] = static_cast<std::uint32_t>(k);
     }
 }
 
@@ -49,10 +50,10 @@ const CR8EditSFCItem* CR8EditSFCDocData::CR8EditSFCProgramIndex::Find(int code, 
     if (!m_built)
         Build();
     const std::uint64_t key = NumberKey(code, number);
-    for (std::size_t i = Home(key); m_slots[i].second; i = (i + 1) & (m_slots.size() - 1))
+    for (std::size_t i = Home(key); m_slots[i] != kFree; i = (i + 1) & (m_slots.size() - 1))
     {
-        if (m_slots[i].first == key)
-            return m_slots[i].second;
+        if (m_keys[m_slots[i]].first == key)
+            return m_keys[m_slots[i]].second;
     }
     return nullptr;
 }

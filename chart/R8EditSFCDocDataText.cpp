@@ -64,7 +64,18 @@ int CodeOfLetter(char letter, bool joinsRight)
 
 bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) const
 {
-    const std::vector<CR8EditSFCItem*> items = ItemsInRange(range);
+    // The range is walked twice in reading order straight from the cell
+    // index; no list of its elements is made.
+    const auto eachItem = [this, &range](auto&& write)
+    {
+        return GetCellIndex().VisitRange(range.left, range.top, range.right, range.bottom,
+                                         [&write](int, int, const CR8EditSFCItem* item)
+                                         {
+                                             write(*item);
+                                             return false;
+                                         });
+    };
+    bool any = false;
     file.WriteLine("#info=SFCCHART");
     // One buffer for every element line: numbers go in without temporaries.
     std::string line;
@@ -75,33 +86,34 @@ bool CR8EditSFCDocData::WriteChart(const R8Rect& range, CR8EditSFCFile& file) co
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         line.append(digits, end);
     };
-    for (const CR8EditSFCItem* item : items)
+    eachItem([&](const CR8EditSFCItem& item)
     {
+        any = true;
         line.assign(1, '@');
-        line += SFCTypeLetter(item->GetType());
-        number(item->GetKey());
+        line += SFCTypeLetter(item.GetType());
+        number(item.GetKey());
         line += ':';
-        number(r8sfc::RelativeCell(item->GetRow(), range.top));
+        number(r8sfc::RelativeCell(item.GetRow(), range.top));
         line += ',';
-        number(r8sfc::RelativeCell(item->GetColumn(), range.left));
+        number(r8sfc::RelativeCell(item.GetColumn(), range.left));
         line += '=';
-        number(static_cast<std::uint32_t>(item->GetNumber()));
+        number(static_cast<std::uint32_t>(item.GetNumber()));
         line += ';';
-        if (const std::string* note = item->TextOf(SFC_TEXT_NOTE))
+        if (const std::string* note = item.TextOf(SFC_TEXT_NOTE))
             r8sfc::AppendEscapedLineBreaks(line, *note);
         file.WriteLine(line);
-    }
+    });
     file.WriteLine("#endinfo");
     const CR8EditSFCProgramIndex index = MakeProgramIndex();
     std::vector<CR8EditSFCCellIndex::Cell> successors;
-    for (const CR8EditSFCItem* item : items)
+    eachItem([&](const CR8EditSFCItem& item)
     {
-        if (!item->WriteDeclaration(file))
-            continue;
-        item->WriteCode(file, {range.left, range.top});
-        WriteNext(*item, file, index, successors);
-    }
-    return !items.empty();
+        if (!item.WriteDeclaration(file))
+            return;
+        item.WriteCode(file, {range.left, range.top});
+        WriteNext(item, file, index, successors);
+    });
+    return any;
 }
 
 bool CR8EditSFCDocData::SaveToString(const R8Rect* range, std::string& text) const

@@ -37,10 +37,12 @@ private:
     std::string* Field(int index);
     const std::string* Field(int index) const;
 
+    // The note first: writing the chart block reads it beside the element's
+    // cell and number, so both lie in the object's first cache line.
+    std::string m_note;
     std::string m_main;
     std::string m_p1;
     std::string m_n;
     std::string m_p0;
-    std::string m_note;
     int m_activity = 0;
 };
