@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace
 {
@@ -16,7 +18,10 @@ public:
     {
         for (const Run& run : runs)
         {
-            if (run.iterations <= 0)
+            // Of repeated runs only the median is kept (a burst of load on
+            // the machine then moves no figure); a single run is kept as it is.
+            const bool aggregate = run.run_type == Run::RT_Aggregate;
+            if (run.iterations <= 0 || (aggregate && run.aggregate_name != "median"))
                 continue;
             BenchSummary::Result r;
             r.secondsPerIteration = run.real_accumulated_time / static_cast<double>(run.iterations);
@@ -26,7 +31,7 @@ public:
                     r.bytesPerSecond = counter.value;
                 r.counters[name] = counter.value;
             }
-            summary.Add(run.benchmark_name(), r);
+            summary.Add(aggregate ? run.run_name.str() : run.benchmark_name(), r);
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -92,6 +97,27 @@ int BenchSummary::Print() const
 
 int RunBenchmarksWithSummary(int argc, char** argv, const std::function<void(BenchSummary&)>& goals)
 {
+    // Each benchmark runs three times and the median counts, unless the
+    // command line asks for another number of repetitions.
+    bool repetitions = false;
+    for (int i = 1; i < argc; ++i)
+        repetitions = repetitions || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+    static char threeRuns[] = "--benchmark_repetitions=3";
+    static char mediansOnly[] = "--benchmark_display_aggregates_only=true";
+    std::vector<char*> args;
+    args.reserve(static_cast<std::size_t>(argc) + 3);
+    for (int i = 0; i < argc; ++i)
+    {
+        args.push_back(argv[i]);
+        if (i == 0 && !repetitions)
+        {
+            args.push_back(threeRuns);
+            args.push_back(mediansOnly);
+        }
+    }
+    args.push_back(nullptr);
+    argc = static_cast<int>(args.size()) - 1;
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     BenchSummary summary;
     CapturingReporter reporter(summary);
