@@ -268,16 +268,15 @@ bool CR8EditSFCDocData::IsFollowedByTrans(int column, int row) const
 // plus one empty row and column.
 bool CR8EditSFCDocData::VisitGrid(std::int64_t left, std::int64_t top, std::int64_t right,
                                   std::int64_t bottom,
-                                  const std::function<bool(CR8EditSFCItem*)>& visit) const
+                                  const CellVisit& visit) const
 {
-    return GetCellIndex().VisitRange(
+    return GetCellIndex().VisitCellRange(
         std::max<std::int64_t>(left, 0), std::max<std::int64_t>(top, 0),
         std::min<std::int64_t>(right, m_width), std::min<std::int64_t>(bottom, m_height),
-        [&visit](int, int, CR8EditSFCItem* item) { return visit(item); });
+        [&visit](int, int, const CR8EditSFCCellIndex::Cell& cell) { return visit(cell); });
 }
 
-bool CR8EditSFCDocData::VisitAfter(const CR8EditSFCItem& from,
-                                   const std::function<bool(CR8EditSFCItem*)>& visit) const
+bool CR8EditSFCDocData::VisitAfter(const CR8EditSFCItem& from, const CellVisit& visit) const
 {
     const std::int64_t c = from.GetColumn();
     const std::int64_t r = from.GetRow();
@@ -285,7 +284,7 @@ bool CR8EditSFCDocData::VisitAfter(const CR8EditSFCItem& from,
 }
 
 bool CR8EditSFCDocData::VisitBefore(const CR8EditSFCItem& from, bool inclusive,
-                                    const std::function<bool(CR8EditSFCItem*)>& visit) const
+                                    const CellVisit& visit) const
 {
     const std::int64_t c = from.GetColumn();
     const std::int64_t r = from.GetRow();
@@ -296,11 +295,11 @@ bool CR8EditSFCDocData::VisitBefore(const CR8EditSFCItem& from, bool inclusive,
 CR8EditSFCItem* CR8EditSFCDocData::FindNext(const CR8EditSFCItem* from, bool wrap, int filter) const
 {
     CR8EditSFCItem* found = nullptr;
-    const auto take = [&found, filter](CR8EditSFCItem* item)
+    const auto take = [&found, filter](const CR8EditSFCCellIndex::Cell& cell)
     {
-        if (!PassesFilter(*item, filter))
+        if (!PassesFilter(*cell.item, filter))
             return false;
-        found = item;
+        found = cell.item;
         return true;
     };
     if (!from)
@@ -320,10 +319,10 @@ CR8EditSFCItem* CR8EditSFCDocData::FindPrevious(const CR8EditSFCItem* from, bool
 {
     // The last one passing in the region wins.
     CR8EditSFCItem* found = nullptr;
-    const auto keep = [&found, filter](CR8EditSFCItem* item)
+    const auto keep = [&found, filter](const CR8EditSFCCellIndex::Cell& cell)
     {
-        if (PassesFilter(*item, filter))
-            found = item;
+        if (PassesFilter(*cell.item, filter))
+            found = cell.item;
         return false;
     };
     if (!from)
@@ -378,7 +377,7 @@ CR8EditSFCItem* CR8EditSFCDocData::Find(const R8SFCFindRecord& record, const R8R
     // follows it, then from the top back to it. The test needs only each
     // cell's code and number, which the index holds: no element is read.
     CR8EditSFCItem* hit = nullptr;
-    const auto match = [&](int, int, const CR8EditSFCCellIndex::Cell& cell)
+    const auto match = [&](const CR8EditSFCCellIndex::Cell& cell)
     {
         if (cell.item == start)
             return true;
@@ -386,15 +385,7 @@ CR8EditSFCItem* CR8EditSFCDocData::Find(const R8SFCFindRecord& record, const R8R
             hit = cell.item;
         return hit != nullptr;
     };
-    const auto walk = [&](std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
-    {
-        return GetCellIndex().VisitCellRange(std::max<std::int64_t>(left, 0), std::max<std::int64_t>(top, 0),
-                                             std::min<std::int64_t>(right, m_width),
-                                             std::min<std::int64_t>(bottom, m_height), match);
-    };
-    const std::int64_t c = start->GetColumn();
-    const std::int64_t r = start->GetRow();
-    if (!walk(c + 1, r, m_width, r) && !walk(0, r + 1, m_width, m_height))
-        walk(0, 0, m_width, r - 1) || walk(0, r, c, r);
+    if (!VisitAfter(*start, match))
+        VisitBefore(*start, true, match);
     return hit;
 }

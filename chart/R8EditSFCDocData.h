@@ -128,19 +128,11 @@ public:
         const CR8EditSFCItem* Find(int code, int number) const;
 
     private:
-        // The keys in reading order, and open addressing over them: a save
-        // builds it for the whole chart, so no node is allocated per entry,
-        // and a slot holds only a position in the key list (kFree when
-        // free), which keeps the table a quarter of the size to write.
-        using Key = std::pair<std::uint64_t, const CR8EditSFCItem*>;
-        static constexpr std::uint32_t kFree = UINT32_MAX;
         void Build() const;
-        std::size_t Home(std::uint64_t key) const;
 
         const CR8EditSFCDocData& m_doc;
         mutable bool m_built = false;
-        mutable std::vector<Key> m_keys;
-        mutable std::vector<std::uint32_t> m_slots;
+        mutable CR8EditSFCNumberIndex m_keys;
     };
     CR8EditSFCProgramIndex MakeProgramIndex() const { return CR8EditSFCProgramIndex(*this); }
     void WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const;
@@ -165,16 +157,16 @@ private:
     std::vector<std::pair<int, std::uint16_t>> RowCodes(int row) const;
     // Elements reachable by cell inside range, in reading order.
     std::vector<CR8EditSFCItem*> ItemsInRange(const R8Rect& range) const;
-    // Reading-order visits of the reachable elements within the grid plus
-    // one empty row and column, until visit answers true (the answer then).
+    // Reading-order visits of the reachable elements (as the cell index
+    // holds them) within the grid plus one empty row and column, until visit
+    // answers true (the answer then).
+    using CellVisit = std::function<bool(const CR8EditSFCCellIndex::Cell&)>;
     bool VisitGrid(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
-                   const std::function<bool(CR8EditSFCItem*)>& visit) const;
+                   const CellVisit& visit) const;
     // Those strictly after from in reading order.
-    bool VisitAfter(const CR8EditSFCItem& from,
-                    const std::function<bool(CR8EditSFCItem*)>& visit) const;
+    bool VisitAfter(const CR8EditSFCItem& from, const CellVisit& visit) const;
     // Those before from (and at its cell when inclusive).
-    bool VisitBefore(const CR8EditSFCItem& from, bool inclusive,
-                     const std::function<bool(CR8EditSFCItem*)>& visit) const;
+    bool VisitBefore(const CR8EditSFCItem& from, bool inclusive, const CellVisit& visit) const;
 
     CR8EditSFCChart m_chart;
     std::uint32_t m_nextKey = 1;

@@ -6,56 +6,38 @@
 
 #include <limits>
 
-std::size_t CR8EditSFCDocData::CR8EditSFCProgramIndex::Home(std::uint64_t key) const
-{
-    // Fibonacci hashing spreads neighbouring numbers over the table.
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (m_slots.size() - 1);
-}
-
 void CR8EditSFCDocData::CR8EditSFCProgramIndex::Build() const
 {
     m_built = true;
-    // Only steps and macro steps are asked for.
+    // Only steps and macro steps are asked for. The chart's cells are walked
+    // in reading order as the index holds their elements' codes and numbers,
+    // so no element is read: once to count the keys, so the table is sized
+    // for them alone, then to put them.
     const std::uint64_t steps = NumberKey(SFC_STEP, 0) >> 32;
     const std::uint64_t macros = NumberKey(SFC_MACRO, 0) >> 32;
-    // The chart's cells in reading order, as the index holds their elements'
-    // codes and numbers: no element is read. The keys are gathered first, so
-    // the table is sized for them alone.
-    std::vector<Key>& keys = m_keys;
-    m_doc.GetCellIndex().VisitCellRange(0, 0, m_doc.m_width, m_doc.m_height,
-                                        [&keys, steps, macros](int, int, const CR8EditSFCCellIndex::Cell& cell)
-                                        {
-                                            const std::uint64_t key = NumberKey(cell.code, cell.number);
-                                            if ((key >> 32) == steps || (key >> 32) == macros)
-                                                keys.emplace_back(key, cell.item);
-                                            return false;
-                                        });
-    std::size_t size = 16;
-    while (size < 2 * keys.size())
-        size *= 2;
-    // Positions fit the slots: the keys are cells of a grid far smaller.
-    m_slots.assign(size, kFree);
-    for (std::size_t k = 0; k < keys.size() && k < kFree; ++k)
+    const auto eachKey = [this, steps, macros](auto&& take)
     {
-        // Of several elements with one key, the last in reading order stays.
-        std::size_t i = Home(keys[k].first);
-        while (m_slots[i] != kFree && keys[m_slots[i]].first != keys[k].first)
-            i = (i + 1) & (m_slots.size() - 1);
-        m_slots[i] = static_cast<std::uint32_t>(k);
-    }
+        m_doc.GetCellIndex().VisitCellRange(0, 0, m_doc.m_width, m_doc.m_height,
+                                            [&](int, int, const CR8EditSFCCellIndex::Cell& cell)
+                                            {
+                                                const std::uint64_t key = NumberKey(cell.code, cell.number);
+                                                if ((key >> 32) == steps || (key >> 32) == macros)
+                                                    take(key, cell.item);
+                                                return false;
+                                            });
+    };
+    std::size_t count = 0;
+    eachKey([&count](std::uint64_t, CR8EditSFCItem*) { ++count; });
+    m_keys.Reserve(count);
+    // Of several elements with one key, the last in reading order stays.
+    eachKey([this](std::uint64_t key, CR8EditSFCItem* item) { m_keys.Put(key, item); });
 }
 
 const CR8EditSFCItem* CR8EditSFCDocData::CR8EditSFCProgramIndex::Find(int code, int number) const
 {
     if (!m_built)
         Build();
-    const std::uint64_t key = NumberKey(code, number);
-    for (std::size_t i = Home(key); m_slots[i] != kFree; i = (i + 1) & (m_slots.size() - 1))
-    {
-        if (m_keys[m_slots[i]].first == key)
-            return m_keys[m_slots[i]].second;
-    }
-    return nullptr;
+    return m_keys.Find(NumberKey(code, number));
 }
 
 void CR8EditSFCDocData::WriteNext(const CR8EditSFCItem& item, CR8EditSFCFile& file) const
